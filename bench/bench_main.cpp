@@ -1,0 +1,2 @@
+// Benchmarks that print figures.
+int main() { return 0; }

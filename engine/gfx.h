@@ -1,0 +1,93 @@
+// The drawing service the game calls: drawing state (colour, alpha, blend, rotation, scale,
+// line width, viewport, font), images with handle and frames, shapes, image-font text.
+// Positions are logical screen units (800 x 600, origin top left, y down); angles in degrees,
+// positive turns clockwise on screen. A null image or font is a harmless no-op everywhere.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+#include "engine/renderer.h"
+
+// Image flags: 1 filtered, 2 mip-mapped, 4 masked, 8 dynamic. The game passes 3 ("default").
+constexpr int GFX_DEFAULT_FLAGS = 3;
+
+// Blend modes.
+enum { BLEND_MASK = 1, BLEND_SOLID = 2, BLEND_ALPHA = 3, BLEND_LIGHT = 4, BLEND_SHADE = 5 };
+
+// An image: one or more frames of the same size with a handle point.
+struct TImage {
+    int width = 0, height = 0;  // of one frame, pixels
+    int flags = GFX_DEFAULT_FLAGS;
+    float handle_x = 0, handle_y = 0;  // point placed on the draw position, from the top left
+    std::vector<Gfx_Frame> frames;
+};
+
+struct TImageFont;
+
+// Direct pixel access to one frame (see Gfx_LockImage).
+struct Pixmap {
+    Gfx_Frame* frame = nullptr;
+    uint32_t Pixmap_ReadPixel(int x, int y) const;     // 0 outside the frame
+    void Pixmap_WritePixel(int x, int y, uint32_t argb);  // ignored outside the frame
+};
+
+// Screen. Opens the renderer through the platform; depth 0 window, 32 full screen.
+bool Gfx_OpenScreen(int width, int height, int depth, int hertz);
+// Shows the back buffer with the default pacing (-1): the window limiter or vsync.
+void Gfx_Present(int pacing = -1);
+// Resets the drawing state to its start values (tests and screen opening).
+void Gfx_ResetState();
+
+// State setters and getters.
+void Gfx_SetColor(int r, int g, int b);
+void Gfx_GetColor(int& r, int& g, int& b);
+void Gfx_SetAlpha(float a);
+float Gfx_GetAlpha();
+void Gfx_SetBlend(int mode);
+int Gfx_GetBlend();
+void Gfx_SetRotation(float degrees);
+void Gfx_SetScale(float sx, float sy);
+void Gfx_SetLineWidth(float w);
+void Gfx_SetViewport(int x, int y, int w, int h);
+void Gfx_GetViewport(int& x, int& y, int& w, int& h);
+void Gfx_SetFont(TImageFont* font);  // null selects the built-in default font
+
+// Drawing.
+void Gfx_DrawImage(TImage* image, float x, float y, int frame);
+void Gfx_DrawRect(float x, float y, float w, float h);
+void Gfx_DrawOval(float x, float y, float w, float h);
+void Gfx_DrawLine(float x1, float y1, float x2, float y2);
+void Gfx_Plot(float x, float y);
+void Gfx_Cls();                                            // fills the viewport with black
+void Gfx_DrawText(const std::string& utf8, float x, float y);  // top-left of the first line at (x, y)
+int Gfx_TextWidth(const std::string& utf8);                // sum of advances, unscaled
+int Gfx_TextHeight();                                      // current font's line height
+
+// Images. Paths beginning with "incbin::" are read from the embedded catalogue.
+TImage* Gfx_LoadImage(const std::string& path, int flags = GFX_DEFAULT_FLAGS);
+TImage* Gfx_LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count,
+                          int flags = GFX_DEFAULT_FLAGS);
+// Makes an image from pixels in memory (generator previews, tests); frames of w x h.
+TImage* Gfx_CreateImage(int w, int h, int frames = 1, int flags = GFX_DEFAULT_FLAGS);
+void Gfx_FreeImage(TImage* image);
+void Gfx_MidHandle(TImage* image);
+void Gfx_SetHandle(TImage* image, float x, float y);
+int Gfx_ImageWidth(const TImage* image);
+int Gfx_ImageHeight(const TImage* image);
+Pixmap Gfx_LockImage(TImage* image, int frame, bool read, bool write);
+void Gfx_UnlockImage(TImage* image);
+void Gfx_FlipImageX(TImage* image);
+void Gfx_FlipImageY(TImage* image);
+
+// Fonts: a TrueType file at a pixel size; style 5 = bold + smooth (one-pixel glyph border).
+TImageFont* Gfx_LoadFont(const std::string& path, int size, int style);
+void Gfx_FreeFont(TImageFont* font);
+
+// value + FrameDt x speed, then count subtracted while the integer part is at least count.
+float Anim_Wrap(float value, int count, float speed);
+
+// The current frame as 800 x 600 ARGB (screenshots); false when no screen is open.
+bool Gfx_ReadScreen(std::vector<uint32_t>& out);
+// Writes ARGB pixels as a PNG file; false (and a log line) on failure.
+bool Gfx_WritePng(const std::string& file, const uint32_t* argb, int w, int h);

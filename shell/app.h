@@ -1,0 +1,10 @@
+// The game's entry: command line, start-up sequence, main loop. main() only picks the
+// platform factory (the SDL back end lives outside the core library).
+#pragma once
+#include <memory>
+#include "engine/platform.h"
+
+using Platform_Factory = std::unique_ptr<Platform> (*)();
+
+// Runs the game with the given command line; returns the process exit code.
+int App_Main(int argc, char** argv, Platform_Factory sdl_factory);
