@@ -1,0 +1,81 @@
+// The content catalogue (first registration of a name wins) and read-only streams over it.
+#include "shell/resource.h"
+#include <cstdio>
+#include <cstring>
+#include <unordered_map>
+#include "shell/app_state.h"
+#include "shell/paths.h"
+
+namespace {
+struct ResourceModule {
+    std::vector<Resource_Entry> entries;            // registration order
+    std::unordered_map<std::string, size_t> index;  // name -> first entry with it
+};
+ResourceModule& R() {
+    static ResourceModule m;
+    return m;
+}
+
+bool Read_File(const std::string& file, std::vector<uint8_t>& out) {
+    FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f) return false;
+    out.clear();
+    uint8_t buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+}  // namespace
+
+void Resource_Register(const std::string& name, const uint8_t* bytes, size_t size) {
+    ResourceModule& m = R();
+    if (m.index.count(name)) return;
+    m.index.emplace(name, m.entries.size());
+    m.entries.push_back({name, bytes, size});
+}
+
+const Resource_Entry* Resource_Find(const std::string& name) {
+    ResourceModule& m = R();
+    auto it = m.index.find(name);
+    return it == m.index.end() ? nullptr : &m.entries[it->second];
+}
+
+void Resource_Clear() {
+    R().entries.clear();
+    R().index.clear();
+}
+
+size_t Resource_Count() { return R().entries.size(); }
+
+size_t Resource_Stream::Read(void* out, size_t n) {
+    size_t left = pos < size ? size - pos : 0;
+    if (n > left) n = left;
+    if (n) std::memcpy(out, data + pos, n);
+    pos += n;
+    return n;
+}
+
+bool Stream_Open(const std::string& path, Resource_Stream& out, bool write) {
+    out = Resource_Stream();
+    static const std::string kIncbin = "incbin::";
+    if (path.compare(0, kIncbin.size(), kIncbin) == 0) {
+        if (write) return false;
+        const Resource_Entry* e = Resource_Find(path.substr(kIncbin.size()));
+        if (!e) return false;
+        out.data = e->bytes;
+        out.size = e->size;
+        return true;
+    }
+    if (write) return false;
+    std::string file = path;
+    if (path.size() > 1 && path[0] == '.' && (path[1] == '\\' || path[1] == '/'))
+        file = Paths_ContentFile(path);
+    if (!Read_File(file, out.owned)) return false;
+    out.data = out.owned.data();
+    out.size = out.owned.size();
+    return true;
+}
+
+std::string Asset_Path(const std::string& name) { return AssetPrefix + name; }
