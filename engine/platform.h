@@ -31,9 +31,9 @@ struct Platform {
     // Moves the pointer, in logical screen units.
     virtual void Mouse_Move(int x, int y) = 0;
     virtual void Mouse_Show() = 0;
-    // Short platform and version texts for the start-up log line.
-    virtual std::string Os_Name() = 0;
-    virtual std::string Os_Version() = 0;
+    // True for the headless platform: every frame takes the fixed frame time, so the screen
+    // is opened without vsync or the window frame limiter.
+    virtual bool Fixed_Frame_Time() { return false; }
 };
 
 // The platform the game runs on; set once at start-up (tests install a headless one).

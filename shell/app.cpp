@@ -1,4 +1,85 @@
-// Command line, start-up sequence and main loop.
+// Command line, platform choice, start-up and the main loop.
 #include "shell/app.h"
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+#include "engine/gfx.h"
+#include "engine/headless_platform.h"
+#include "engine/script.h"
+#include "shell/app_state.h"
+#include "shell/graphics_start.h"
+#include "shell/log.h"
+#include "shell/main_loop.h"
+#include "shell/options.h"
+#include "shell/startup.h"
 
-int App_Main(int, char**, Platform_Factory) { return 0; }
+namespace {
+struct Shot_Plan {
+    std::string file;
+    int frame = -1;  // FrameCounter after which to write; -1: at the end
+    bool written = false;
+};
+Shot_Plan g_shot;
+
+void Write_Screenshot() {
+    std::vector<uint32_t> pixels;
+    if (!Gfx_ReadScreen(pixels) || !Gfx_WritePng(g_shot.file, pixels.data(), ScreenWidth, ScreenHeight))
+        Log_Line("Can't write the screenshot " + g_shot.file);
+    g_shot.written = true;
+}
+
+void After_Frame() {
+    if (!g_shot.file.empty() && !g_shot.written && g_shot.frame == FrameCounter) Write_Screenshot();
+}
+
+bool Load_Script(const std::string& file, std::vector<Script_Event>& out) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    out = Script_Parse(ss.str());
+    return true;
+}
+
+std::unique_ptr<Platform> Make_Platform(const App_Options& o, Platform_Factory sdl_factory) {
+    if (!o.headless && sdl_factory) return sdl_factory();
+    Headless_Config hc;
+    hc.frame_ms = o.frame_ms;
+    if (!o.script.empty() && !Load_Script(o.script, hc.script))
+        Log_Line("Can't read the script " + o.script);
+    return Headless_CreatePlatform(hc);
+}
+}  // namespace
+
+int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner bench) {
+    App_Options o;
+    std::string error;
+    if (!Options_Parse(argc, argv, o, error)) {
+        std::fprintf(stderr, "%s\n%s\n", error.c_str(), Options_Usage());
+        return 2;
+    }
+    if (!o.bench.empty()) {
+        if (bench) return bench(o.bench);
+        std::fprintf(stderr, "no benchmarks in this build\n");
+        return 2;
+    }
+    std::unique_ptr<Platform> platform = Make_Platform(o, sdl_factory);
+    if (!platform) {
+        std::fprintf(stderr, "%s\n", kScreenFailedText);
+        return 1;
+    }
+    Platform_Set(std::move(platform));
+    if (!App_Boot(o)) {
+        std::fprintf(stderr, "%s\n", kScreenFailedText);
+        Platform_Set(nullptr);
+        return 1;
+    }
+    g_shot.file = o.screenshot;
+    g_shot.frame = o.screenshot_frame;
+    MainLoop_Run(o.frames, After_Frame);
+    if (!g_shot.file.empty() && !g_shot.written) Write_Screenshot();
+    App_Shutdown();
+    Platform_Set(nullptr);
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The command line of the game.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct App_Options {
+    bool windowed = false, fullscreen = false;  // override WINDOWED_MODE for this run
+    bool headless = false;                      // software renderer, silent audio, virtual clock
+    int frames = -1;                            // quit after this many frames (-1: never)
+    int frame_ms = 16;                          // fixed frame time of headless runs
+    bool seed_given = false;
+    uint32_t seed = 0;
+    std::string script;            // scripted input file
+    std::string screenshot;        // PNG written at screenshot_frame (or when the run ends)
+    int screenshot_frame = -1;     // FrameCounter value after which to write it; -1: last
+    int level = 0;                 // start a match at this level directly (0: menus)
+    bool autoplay = false;
+    std::string save_dir, content_dir;
+    std::string bench;       // run this benchmark instead of the game
+    std::string path_file;   // watch one path file roll (development view)
+};
+
+// Parses argv; false with a message in error for an unknown option or a bad value.
+bool Options_Parse(int argc, char** argv, App_Options& out, std::string& error);
+// The usage line printed for a bad command line.
+const char* Options_Usage();

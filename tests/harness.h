@@ -1,0 +1,20 @@
+// The headless harness: boots the whole game in-process on the headless platform with a
+// seed and a script, runs frames, and lets a test inspect state or the frame buffer.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "shell/options.h"
+
+struct Harness {
+    explicit Harness(uint32_t seed = 1, const std::string& script = "", int frame_ms = 16);
+    ~Harness();
+    bool booted = false;
+    App_Options options;
+    // Runs n main-loop iterations (fewer when the game quits).
+    void Run(int frames);
+    // The current frame buffer, 800 x 600 ARGB.
+    std::vector<uint32_t> Screen();
+    // Lines the game logged since the harness started.
+    std::vector<std::string> log;
+};
