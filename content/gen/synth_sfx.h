@@ -1,0 +1,22 @@
+// Recipes of the synthesised sounds, by file name below the sounds folder: effects (mono),
+// ambience loops and music tracks (stereo). sound_gen.cpp renders and encodes them.
+#pragma once
+#include "content/gen/synth.h"
+
+using Synth_Fill = void (*)(Synth_Buf& buf);
+
+struct Sfx_Recipe {
+    const char* file; // e.g. "click.wav"
+    float seconds;    // buffer length before trimming
+    Synth_Fill fill;
+};
+
+// Short effects, 44 100 Hz mono.
+extern const Sfx_Recipe kSfxRecipes[];
+extern const int kSfxRecipeCount;
+
+// Renders a looping ambience ("windy01.ogg", "rain01.ogg", "Torch.ogg", ...) into buf
+// (22 050 Hz stereo); false for an unknown file.
+bool Ambience_Render(const char* file, Synth_Buf& buf);
+// Renders music track 0..3 (22 050 Hz stereo, at least 90 s, loops cleanly).
+void Music_Render(int track, Synth_Buf& buf);
