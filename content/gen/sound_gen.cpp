@@ -46,18 +46,18 @@ void Trim_Tail(Synth_Buf& buf) {
 bool Render(const std::string& file, Synth_Buf& buf, float& quality) {
     int track = Music_Track(file);
     if (track >= 0) {
-        Music_Render(track, buf);
+        Synth_RenderMusic(track, buf);
         quality = kLoopQuality;
         return true;
     }
-    if (Ambience_Render(file.c_str(), buf)) {
+    if (Synth_RenderAmbience(file.c_str(), buf)) {
         quality = kLoopQuality;
         return true;
     }
-    for (int i = 0; i < kSfxRecipeCount; ++i) {
-        if (file != kSfxRecipes[i].file) continue;
-        buf.Init(44100, 1, kSfxRecipes[i].seconds);
-        kSfxRecipes[i].fill(buf);
+    for (int i = 0; i < kSynthSfxCount; ++i) {
+        if (file != kSynthSfx[i].file) continue;
+        buf.Init(44100, 1, kSynthSfx[i].seconds);
+        kSynthSfx[i].fill(buf);
         buf.Normalise(0.85f);
         Trim_Tail(buf);
         buf.FadeEdges(0.5f, 8);

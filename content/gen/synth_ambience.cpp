@@ -99,13 +99,13 @@ void Torch(Synth_Buf& b) {
     }
 }
 
-struct Ambience_Entry {
+struct Ambience_Recipe {
     const char* file;
     Wind_Style wind; // used when fill is null
     Synth_Fill fill;
 };
 
-const Ambience_Entry kAmbience[] = {
+const Ambience_Recipe kAmbience[] = {
     {"windy01.ogg", {420, 260, 0.8f, 0, 0, 0.45f, 0.09f, 0.25f, 201}, nullptr},
     {"windy02.ogg", {650, 400, 1.2f, 900, 0.5f, 0.55f, 0.13f, 0.1f, 202}, nullptr},
     {"windy03.ogg", {300, 350, 0.6f, 520, 0.25f, 0.7f, 0.17f, 0.6f, 203}, nullptr},
@@ -114,8 +114,8 @@ const Ambience_Entry kAmbience[] = {
 };
 } // namespace
 
-bool Ambience_Render(const char* file, Synth_Buf& buf) {
-    for (const Ambience_Entry& e : kAmbience) {
+bool Synth_RenderAmbience(const char* file, Synth_Buf& buf) {
+    for (const Ambience_Recipe& e : kAmbience) {
         if (std::strcmp(e.file, file) != 0) continue;
         buf.Init(kRate, 2, kLoop + kXfade);
         if (e.fill)

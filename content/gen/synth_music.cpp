@@ -17,14 +17,14 @@ struct Note {
 };
 
 struct Arranger {
-    const Music_Style& st;
+    const Synth_MusicStyle& st;
     Synth_Buf& buf;
     Synth_Noise rng;
     float step_s; // seconds per step
     int bar_steps;
     std::vector<float> reed, flute; // one-period wave tables
 
-    Arranger(const Music_Style& style, Synth_Buf& b) : st(style), buf(b), rng(style.seed) {
+    Arranger(const Synth_MusicStyle& style, Synth_Buf& b) : st(style), buf(b), rng(style.seed) {
         step_s = 60.0f / st.tempo / st.subdiv;
         bar_steps = st.beats * st.subdiv;
         reed.resize(kTable);
@@ -218,7 +218,7 @@ struct Arranger {
 };
 } // namespace
 
-void Music_Arrange(const Music_Style& style, Synth_Buf& buf) {
+void Synth_ArrangeMusic(const Synth_MusicStyle& style, Synth_Buf& buf) {
     Arranger a(style, buf);
     a.Render();
 }

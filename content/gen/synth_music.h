@@ -4,7 +4,7 @@
 #include <cstdint>
 #include "content/gen/synth.h"
 
-struct Music_Style {
+struct Synth_MusicStyle {
     float tempo;          // counted beats per minute
     int beats;            // beats per bar
     int subdiv;           // steps per beat (2 simple time, 3 compound time)
@@ -23,4 +23,4 @@ struct Music_Style {
 
 // Renders the arrangement (one pass of `melody`, a whole number of bars) into a 22 050 Hz
 // stereo buffer that loops without a seam.
-void Music_Arrange(const Music_Style& style, Synth_Buf& buf);
+void Synth_ArrangeMusic(const Synth_MusicStyle& style, Synth_Buf& buf);

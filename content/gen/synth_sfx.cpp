@@ -215,7 +215,7 @@ void LevelLose(Synth_Buf& b) {
 }
 } // namespace
 
-const Sfx_Recipe kSfxRecipes[] = {
+const Synth_SfxRecipe kSynthSfx[] = {
     {"click.wav", 0.06f, Click},
     {"hover.wav", 0.08f, Hover},
     {"pearl_hitstring01.ogg", 0.2f, HitString1},
@@ -245,4 +245,4 @@ const Sfx_Recipe kSfxRecipes[] = {
     {"getlife.ogg", 1.3f, GetLife},
     {"level_lose.ogg", 3.0f, LevelLose},
 };
-const int kSfxRecipeCount = sizeof(kSfxRecipes) / sizeof(kSfxRecipes[0]);
+const int kSynthSfxCount = sizeof(kSynthSfx) / sizeof(kSynthSfx[0]);

@@ -5,18 +5,18 @@
 
 using Synth_Fill = void (*)(Synth_Buf& buf);
 
-struct Sfx_Recipe {
+struct Synth_SfxRecipe {
     const char* file; // e.g. "click.wav"
     float seconds;    // buffer length before trimming
     Synth_Fill fill;
 };
 
 // Short effects, 44 100 Hz mono.
-extern const Sfx_Recipe kSfxRecipes[];
-extern const int kSfxRecipeCount;
+extern const Synth_SfxRecipe kSynthSfx[];
+extern const int kSynthSfxCount;
 
 // Renders a looping ambience ("windy01.ogg", "rain01.ogg", "Torch.ogg", ...) into buf
 // (22 050 Hz stereo); false for an unknown file.
-bool Ambience_Render(const char* file, Synth_Buf& buf);
+bool Synth_RenderAmbience(const char* file, Synth_Buf& buf);
 // Renders music track 0..3 (22 050 Hz stereo, at least 90 s, loops cleanly).
-void Music_Render(int track, Synth_Buf& buf);
+void Synth_RenderMusic(int track, Synth_Buf& buf);

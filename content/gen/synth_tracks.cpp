@@ -8,8 +8,8 @@ constexpr int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
 constexpr int kDorian[7] = {0, 2, 3, 5, 7, 9, 10};
 constexpr int kMinor[7] = {0, 2, 3, 5, 7, 8, 10};
 
-Music_Style Style(float tempo, int beats, int subdiv, int root, const int* mode) {
-    Music_Style s{};
+Synth_MusicStyle Style(float tempo, int beats, int subdiv, int root, const int* mode) {
+    Synth_MusicStyle s{};
     s.tempo = tempo;
     s.beats = beats;
     s.subdiv = subdiv;
@@ -19,14 +19,14 @@ Music_Style Style(float tempo, int beats, int subdiv, int root, const int* mode)
     return s;
 }
 
-void Set_Chords(Music_Style& s, std::initializer_list<int> degrees) {
+void Set_Chords(Synth_MusicStyle& s, std::initializer_list<int> degrees) {
     int i = 0;
     for (int d : degrees)
         s.chords[i++] = d;
 }
 
-Music_Style Track(int track) {
-    Music_Style s;
+Synth_MusicStyle Track(int track) {
+    Synth_MusicStyle s;
     switch (track) {
     case 1: // jig in A dorian, 6/8
         s = Style(116, 2, 3, 57, kDorian);
@@ -81,6 +81,6 @@ Music_Style Track(int track) {
 }
 } // namespace
 
-void Music_Render(int track, Synth_Buf& buf) {
-    Music_Arrange(Track(track), buf);
+void Synth_RenderMusic(int track, Synth_Buf& buf) {
+    Synth_ArrangeMusic(Track(track), buf);
 }
