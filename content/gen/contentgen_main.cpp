@@ -1,0 +1,121 @@
+// orbivale_contentgen: writes every content name of the manifest into a folder (drawn art,
+// synthesized sounds, copied fonts and level files), then the embedding files for it.
+// Usage: orbivale_contentgen --out DIR --data DIR --asm FILE --cpp FILE --stamp FILE
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include "content/gen/gen_embed.h"
+#include "content/gen/gen_files.h"
+#include "content/gen/gen_groups.h"
+#include "content/gen/gen_write.h"
+#include "content/gen/sound_gen.h"
+#include "content/manifest.h"
+
+namespace {
+struct Options {
+    std::string out, data, asm_file, cpp_file, stamp;
+};
+
+bool Parse_Args(int argc, char** argv, Options& o) {
+    std::map<std::string, std::string*> keys = {{"--out", &o.out},
+                                                {"--data", &o.data},
+                                                {"--asm", &o.asm_file},
+                                                {"--cpp", &o.cpp_file},
+                                                {"--stamp", &o.stamp}};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        auto it = keys.find(argv[i]);
+        if (it == keys.end()) return false;
+        *it->second = argv[i + 1];
+    }
+    return !o.out.empty() && !o.data.empty();
+}
+
+bool Make_Image(const Manifest_Entry& e, std::vector<uint8_t>& out, std::string& err) {
+    Gen_DrawFn draw = Gen_DrawFnOf(e.group);
+    if (!draw) {
+        err = "no art group " + e.group;
+        return false;
+    }
+    Gen_Canvas c(e.SheetWidth(), e.SheetHeight());
+    draw(e, c);
+    c.Whole();
+    bool ok = true;
+    if (e.format == FMT_PNG) ok = Gen_EncodePng(c, e.alpha, out);
+    if (e.format == FMT_JPG) ok = Gen_EncodeJpg(c, 90, out);
+    if (e.format == FMT_BMP) Gen_EncodeBmp(c, out);
+    if (!ok) err = "image encoding failed";
+    return ok;
+}
+
+bool Make_Entry(const Manifest_Entry& e, const Options& o, std::vector<uint8_t>& out, std::string& err) {
+    switch (e.kind) {
+    case KIND_IMAGE:
+        return Make_Image(e, out, err);
+    case KIND_SOUND:
+        if (Sound_Generate(e.name, out) && !out.empty()) return true;
+        err = "Sound_Generate failed";
+        return false;
+    case KIND_FONT:
+    case KIND_TEXT:
+        return Gen_CopiedFile(e, o.data, out, err);
+    }
+    return false;
+}
+
+// Every level's board and decoration images must be content names.
+bool Check_Levels(const Options& o) {
+    for (int p = 0; p < kManifestPackCount; ++p)
+        for (int n = 1; n <= kManifestPacks[p].levels; ++n) {
+            std::vector<uint8_t> lv, pa;
+            std::string err;
+            std::filesystem::path root = std::filesystem::absolute(o.out);
+            if (!Gen_ReadFile(Gen_FilePath(root.string(), Manifest_LevelName(p, n)), lv) ||
+                !Gen_ReadFile(Gen_FilePath(root.string(), Manifest_PathName(p, n)), pa) ||
+                !Gen_CheckLevelRefs(p, n, std::string(lv.begin(), lv.end()),
+                                    std::string(pa.begin(), pa.end()), err)) {
+                std::fprintf(stderr, "contentgen: %s\n", err.empty() ? "level file missing" : err.c_str());
+                return false;
+            }
+        }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!Parse_Args(argc, argv, o)) {
+        std::fprintf(
+            stderr, "usage: orbivale_contentgen --out DIR --data DIR [--asm FILE --cpp FILE --stamp FILE]\n");
+        return 2;
+    }
+    auto t0 = std::chrono::steady_clock::now();
+    std::error_code ec;
+    std::filesystem::remove_all(o.out, ec);
+    std::string root = std::filesystem::absolute(o.out).string();
+    std::vector<Gen_Embedded> files;
+    size_t total = 0;
+    for (const Manifest_Entry& e : Manifest_All()) {
+        std::vector<uint8_t> bytes;
+        std::string err;
+        std::string file = Gen_FilePath(root, e.name);
+        if (!Make_Entry(e, o, bytes, err) || !Gen_WriteFile(file, bytes)) {
+            std::fprintf(stderr, "contentgen: %s: %s\n", e.name.c_str(),
+                         err.empty() ? "can't write" : err.c_str());
+            return 1;
+        }
+        total += bytes.size();
+        files.push_back({e.name, file});
+    }
+    if (!Check_Levels(o)) return 1;
+    if (!o.asm_file.empty() && !Gen_WriteEmbed(files, o.asm_file, o.cpp_file)) {
+        std::fprintf(stderr, "contentgen: can't write the embedding files\n");
+        return 1;
+    }
+    if (!o.stamp.empty()) Gen_WriteFile(o.stamp, {});
+    double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::printf("contentgen: %zu files, %zu bytes, %.1f s\n", files.size(), total, s);
+    return 0;
+}

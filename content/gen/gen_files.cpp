@@ -1,0 +1,108 @@
+// Fonts and level files of the generated content, and the check of what the levels name.
+#include "content/gen/gen_files.h"
+#include <cstdlib>
+#include <filesystem>
+#include "content/gen/gen_write.h"
+
+namespace {
+// Files of the form dir/stem + NNN + ".txt" that exist from 001 without a hole.
+int Run_Length(const std::string& dir, const char* stem) {
+    int n = 0;
+    while (true) {
+        char b[32];
+        std::snprintf(b, sizeof b, "%s%03d.txt", stem, n + 1);
+        if (!std::filesystem::exists(dir + "/" + b)) return n;
+        ++n;
+    }
+}
+
+// Splits name ".\data\packs\<Pack>\level_NNN.txt" into its pack folder, stem and number.
+bool Level_Parts(const std::string& name, std::string& pack, std::string& stem, int& number) {
+    const std::string head = ".\\data\\packs\\";
+    if (name.compare(0, head.size(), head) != 0) return false;
+    size_t slash = name.find('\\', head.size());
+    size_t under = name.rfind('_');
+    if (slash == std::string::npos || under == std::string::npos || under < slash) return false;
+    pack = name.substr(head.size(), slash - head.size());
+    stem = name.substr(slash + 1, under - slash); // "level_" or "path_"
+    number = std::atoi(name.c_str() + under + 1);
+    return number > 0;
+}
+
+// Tokens as the path reader sees them: runs of characters between = : , space CR LF.
+std::vector<std::string> Tokens(const std::string& text) {
+    std::vector<std::string> out;
+    std::string cur;
+    for (char c : text) {
+        if (c == '=' || c == ':' || c == ',' || c == ' ' || c == '\r' || c == '\n') {
+            if (!cur.empty()) out.push_back(cur);
+            cur.clear();
+        } else {
+            cur.push_back(c);
+        }
+    }
+    if (!cur.empty()) out.push_back(cur);
+    return out;
+}
+} // namespace
+
+std::string Gen_FontSource(const std::string& name) {
+    if (name == ".\\fonts\\vinque.ttf") return "/usr/share/fonts/truetype/cardo/Cardob101.ttf";
+    if (name == ".\\fonts\\UnZialish.ttf")
+        return "/usr/share/fonts/truetype/klaudia-berenika/Klaudia-Bold.ttf";
+    return "";
+}
+
+bool Gen_CopiedFile(const Manifest_Entry& e, const std::string& data_dir, std::vector<uint8_t>& out,
+                    std::string& err) {
+    std::string file;
+    if (e.kind == KIND_FONT) {
+        file = Gen_FontSource(e.name);
+    } else {
+        std::string pack, stem;
+        int number = 0;
+        if (!Level_Parts(e.name, pack, stem, number)) {
+            err = "not a level or path name";
+            return false;
+        }
+        std::string dir = data_dir + "/packs/" + pack;
+        int count = Run_Length(dir, stem.c_str());
+        if (count == 0) {
+            err = "no " + stem + "001.txt in " + dir;
+            return false;
+        }
+        char b[32];
+        std::snprintf(b, sizeof b, "%s%03d.txt", stem.c_str(), number);
+        file = dir + "/" + b;
+        if (!std::filesystem::exists(file)) {
+            std::snprintf(b, sizeof b, "%s%03d.txt", stem.c_str(), (number - 1) % count + 1);
+            file = dir + "/" + b;
+        }
+    }
+    if (file.empty() || !Gen_ReadFile(file, out) || out.empty()) {
+        err = "can't read " + file;
+        return false;
+    }
+    return true;
+}
+
+bool Gen_CheckLevelRefs(int pack, int number, const std::string& level_text, const std::string& path_text,
+                        std::string& err) {
+    std::string where = Manifest_LevelName(pack, number) + ": ";
+    size_t at = level_text.find("BOARD=");
+    int board = at == std::string::npos ? 0 : std::atoi(level_text.c_str() + at + 6);
+    if (!Manifest_Find(Manifest_BoardBgName(pack, board))) {
+        err = where + "no image " + Manifest_BoardBgName(pack, board);
+        return false;
+    }
+    std::vector<std::string> t = Tokens(path_text);
+    for (size_t i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != "IMG_FILE") continue;
+        std::string elem = Manifest_BoardElemName(pack, board, std::atoi(t[i + 1].c_str()));
+        if (!Manifest_Find(elem)) {
+            err = where + "no image " + elem;
+            return false;
+        }
+    }
+    return true;
+}
