@@ -1,0 +1,143 @@
+// Sound manager set-up: the output, the effect and ambience tables, reset and mute.
+#include <cstring>
+#include "engine/sound_decode.h"
+#include "engine/sound_module.h"
+#include "shell/app_state.h"
+#include "shell/log.h"
+#include "shell/resource.h"
+
+int MusicSlot = 0;
+float WeatherSoundFactor = 1.0f;
+float MatchRate = 0.5f;
+int MatchRateTimer = 0;
+
+namespace {
+const char* const kEffectFiles[kSfxSlots] = {
+    "click.wav",
+    "hover.wav",
+    "pearl_hitstring01.ogg",
+    "pearl_hitstring02.ogg",
+    "pearl_match_01.ogg",
+    "pearl_match_02.ogg",
+    "pearl_match_03.ogg",
+    "pearl_match_04.ogg",
+    "bow_release.ogg",
+    "bow_turn.ogg",
+    "pearl_rollslow.ogg",
+    "pearl_rollinfast.ogg",
+    "pearl_stringsconnect.ogg",
+    "wop1.ogg",
+    "success_sound_01.ogg",
+    "success_sound_02.ogg",
+    "success_sound_03.ogg",
+    "Gethammer.ogg",
+    "hammer.ogg",
+    "level_win.ogg",
+    "pearl_fireball.ogg",
+    "pearl_precision.ogg",
+    "pearl_freeze.ogg",
+    "pearl_reverse_clearer.ogg",
+    "pearl_rollback.ogg",
+    nullptr,
+    nullptr,
+    nullptr,
+    "pearl_bomb.ogg",
+    "getlife.ogg",
+    "level_lose.ogg",
+};
+
+void Load_Ambience(Sound_Module& m) {
+    m.ambience[0] = Sound_LoadBuffer("windy02.ogg");
+    m.ambience[1] = Sound_LoadBuffer("windy03.ogg");
+    m.ambience[2] = Sound_LoadBuffer("rain01.ogg");
+    m.ambience[3] = Sound_LoadBuffer("windy01.ogg");
+    m.ambience[4] = Sound_LoadBuffer("windy01.ogg"); // its own copy, shared by slots 6 and 7
+    m.ambience[5] = Sound_LoadBuffer("Torch.ogg");
+    m.ambience[6] = m.ambience[4];
+    m.ambience[7] = m.ambience[4];
+    if (m.music[0]) m.ambience[8] = m.music[0];
+}
+} // namespace
+
+const char* Sfx_File(int index) {
+    return index >= 0 && index < kSfxSlots ? kEffectFiles[index] : nullptr;
+}
+const char* Ambience_File(int slot) {
+    return slot >= 0 && slot < 6 ? kAmbienceFiles[slot] : nullptr;
+}
+const char* Music_File(int track) {
+    return track >= 0 && track < 4 ? kTrackFiles[track] : nullptr;
+}
+
+Sound_Module& Sound_M() {
+    static Sound_Module m;
+    return m;
+}
+
+int Sound_LoadBuffer(const char* file) {
+    Sound_Module& m = Sound_M();
+    if (!m.out || !file) return 0;
+    Sound_Pcm pcm;
+    if (!Sound_Load(Asset_Path(std::string(".\\sounds\\") + file), pcm)) return 0;
+    return m.out->Buffer_Create(pcm);
+}
+
+void Audio_Init() {
+    Sound_Module& m = Sound_M();
+    if (!m.out) m.out = Audio_CreateOutput();
+    // Music and ambience channels are fixed output channels; they start stopped.
+    for (int c = kAudioMusicBase; c < kAudioChannels; ++c)
+        m.out->Stop(c);
+    Load_Ambience(m);
+    if (m.effects[0] == 0)
+        for (int i = 0; i < kSfxSlots; ++i)
+            m.effects[i] = Sound_LoadBuffer(kEffectFiles[i]);
+}
+
+void Sound_Reset() {
+    Sound_Module& m = Sound_M();
+    m = Sound_Module();
+    MusicSlot = 0;
+    WeatherSoundFactor = 1.0f;
+    MatchRate = 0.5f;
+    MatchRateTimer = 0;
+}
+
+Audio_Out* Sound_Output() {
+    return Sound_M().out.get();
+}
+
+void Audio_Mute() {
+    Sound_Module& m = Sound_M();
+    if (!m.out) return;
+    m.out->Advance(FrameTime / 1000.0f);
+    for (int c = kAudioMusicBase; c < kAudioChannels; ++c)
+        m.out->Set_Volume(c, 0);
+}
+
+Sound_Debug Sound_GetDebug() {
+    Sound_Module& m = Sound_M();
+    Sound_Debug d{m.music_current,
+                  m.music_old,
+                  m.music_fade_in,
+                  m.music_fade_out,
+                  m.amb_cur0,
+                  m.amb_cur1,
+                  m.amb_old0,
+                  m.amb_old1,
+                  m.amb_primary,
+                  m.amb_secondary,
+                  m.amb_last_pack,
+                  m.amb_state,
+                  m.amb_old_state,
+                  m.amb_repeat_timer,
+                  m.amb_fade_in,
+                  m.amb_old_volume,
+                  {},
+                  {},
+                  {}};
+    std::memcpy(d.effect_buffer, m.effects, sizeof m.effects);
+    std::memcpy(d.music_buffer, m.music, sizeof m.music);
+    std::memcpy(d.ambience_buffer, m.ambience, sizeof m.ambience);
+    return d;
+}
