@@ -12,47 +12,45 @@ float MatchRate = 0.5f;
 int MatchRateTimer = 0;
 
 namespace {
-const char* const kEffectFiles[kSfxSlots] = {
-    "click.wav",
-    "hover.wav",
-    "pearl_hitstring01.ogg",
-    "pearl_hitstring02.ogg",
-    "pearl_match_01.ogg",
-    "pearl_match_02.ogg",
-    "pearl_match_03.ogg",
-    "pearl_match_04.ogg",
-    "bow_release.ogg",
-    "bow_turn.ogg",
-    "pearl_rollslow.ogg",
-    "pearl_rollinfast.ogg",
-    "pearl_stringsconnect.ogg",
-    "wop1.ogg",
-    "success_sound_01.ogg",
-    "success_sound_02.ogg",
-    "success_sound_03.ogg",
-    "Gethammer.ogg",
-    "hammer.ogg",
-    "level_win.ogg",
-    "pearl_fireball.ogg",
-    "pearl_precision.ogg",
-    "pearl_freeze.ogg",
-    "pearl_reverse_clearer.ogg",
-    "pearl_rollback.ogg",
-    nullptr,
-    nullptr,
-    nullptr,
-    "pearl_bomb.ogg",
-    "getlife.ogg",
-    "level_lose.ogg",
-};
+const char* const kEffectFiles[kSfxSlots] = {"click.wav",
+                                             "hover.wav",
+                                             "pearl_hitstring01.ogg",
+                                             "pearl_hitstring02.ogg",
+                                             "pearl_match_01.ogg",
+                                             "pearl_match_02.ogg",
+                                             "pearl_match_03.ogg",
+                                             "pearl_match_04.ogg",
+                                             "bow_release.ogg",
+                                             "bow_turn.ogg",
+                                             "pearl_rollslow.ogg",
+                                             "pearl_rollinfast.ogg",
+                                             "pearl_stringsconnect.ogg",
+                                             "wop1.ogg",
+                                             "success_sound_01.ogg",
+                                             "success_sound_02.ogg",
+                                             "success_sound_03.ogg",
+                                             "Gethammer.ogg",
+                                             "hammer.ogg",
+                                             "level_win.ogg",
+                                             "pearl_fireball.ogg",
+                                             "pearl_precision.ogg",
+                                             "pearl_freeze.ogg",
+                                             "pearl_reverse_clearer.ogg",
+                                             "pearl_rollback.ogg",
+                                             nullptr,
+                                             nullptr,
+                                             nullptr,
+                                             "pearl_bomb.ogg",
+                                             "getlife.ogg",
+                                             "level_lose.ogg"};
+const char* const kAmbienceFiles[6] = {"windy02.ogg", "windy03.ogg", "rain01.ogg",
+                                       "windy01.ogg", "windy01.ogg", "Torch.ogg"};
+const char* const kTrackFiles[4] = {"Ti01.ogg", "Ti02.ogg", "Ti03.ogg", "Ti04.ogg"};
 
 void Load_Ambience(Sound_Module& m) {
-    m.ambience[0] = Sound_LoadBuffer("windy02.ogg");
-    m.ambience[1] = Sound_LoadBuffer("windy03.ogg");
-    m.ambience[2] = Sound_LoadBuffer("rain01.ogg");
-    m.ambience[3] = Sound_LoadBuffer("windy01.ogg");
-    m.ambience[4] = Sound_LoadBuffer("windy01.ogg"); // its own copy, shared by slots 6 and 7
-    m.ambience[5] = Sound_LoadBuffer("Torch.ogg");
+    // Slot 4 is a second, separate load of the same wind; slots 6 and 7 share it.
+    for (int i = 0; i < 6; ++i)
+        m.ambience[i] = Sound_LoadBuffer(kAmbienceFiles[i]);
     m.ambience[6] = m.ambience[4];
     m.ambience[7] = m.ambience[4];
     if (m.music[0]) m.ambience[8] = m.music[0];

@@ -51,12 +51,12 @@ void Register_Sounds() {
         store.push_back(Wav(seconds));
         Resource_Register(std::string(".\\sounds\\") + file, store.back().data(), store.back().size());
     };
-    for (const char* f : effects)
-        add(f, 0.5f);
-    for (const char* f : loops)
-        add(f, 60.0f);
-    for (const char* f : tracks)
-        add(f, 30.0f);
+    for (int i = 0; i < kSfxSlots; ++i)
+        if (Sfx_File(i)) add(Sfx_File(i), 0.5f);
+    for (int i = 0; i < 6; ++i)
+        add(Ambience_File(i), 60.0f);
+    for (int i = 0; i < 4; ++i)
+        add(Music_File(i), 30.0f);
 }
 
 class SoundTest : public ::testing::Test {
