@@ -97,7 +97,9 @@ int main(int argc, char** argv) {
     std::string root = std::filesystem::absolute(o.out).string();
     std::vector<Gen_Embedded> files;
     size_t total = 0;
+    std::map<std::string, double> group_seconds;
     for (const Manifest_Entry& e : Manifest_All()) {
+        auto g0 = std::chrono::steady_clock::now();
         std::vector<uint8_t> bytes;
         std::string err;
         std::string file = Gen_FilePath(root, e.name);
@@ -108,6 +110,8 @@ int main(int argc, char** argv) {
         }
         total += bytes.size();
         files.push_back({e.name, file});
+        group_seconds[e.group] +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - g0).count();
     }
     if (!Check_Levels(o)) return 1;
     if (!o.asm_file.empty() && !Gen_WriteEmbed(files, o.asm_file, o.cpp_file)) {
@@ -116,6 +120,9 @@ int main(int argc, char** argv) {
     }
     if (!o.stamp.empty()) Gen_WriteFile(o.stamp, {});
     double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    std::printf("contentgen: %zu files, %zu bytes, %.1f s\n", files.size(), total, s);
+    std::printf("contentgen: %zu files, %zu bytes, %.1f s (", files.size(), total, s);
+    for (const auto& g : group_seconds)
+        std::printf(" %s %.1f", g.first.c_str(), g.second);
+    std::printf(" )\n");
     return 0;
 }

@@ -123,7 +123,12 @@ void Gen_DrawMenus(const Manifest_Entry& e, Gen_Canvas& c) {
         }
         return;
     }
-    if (Has(e.name, "studio_logo")) return Logo(cr, w, h, rng);
+    if (Has(e.name, "studio_logo")) {
+        Gen_Panel(cr, 0, 0, w, h, 16, {0.12, 0.12, 0.2}, {0.02, 0.02, 0.05}, kGold);
+        for (int k = 0; k < 6; ++k)
+            Gen_Pearl(cr, w / 2 + (k - 2.5) * h * 0.22, h / 2, h * 0.09, k, k / 6.0);
+        return;
+    }
     if (Has(e.name, "btn_selected") || Has(e.name, "_selected.png")) return Marker(cr, w, h);
     if (Has(e.name, "btn_arrow")) {
         Gen_Button(cr, w, h, State_Of(e.name), {0.85, 0.65, 0.2}, true);
