@@ -10,7 +10,6 @@
 #include "shell/players.h"
 
 std::string PlayerNames[kConfigPlayers];
-int LevelsCount = 10;
 int PlayersCount = 10;
 int SlowPc = 0;
 float BgLight = 1.0f;

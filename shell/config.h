@@ -8,7 +8,7 @@ constexpr int kConfigPlayers = 10; // player slots named "PLAYER0" .. "PLAYER9"
 constexpr int kConfigNameMax = 64; // longest player name kept from the file, in bytes
 
 extern std::string PlayerNames[kConfigPlayers]; // slot names ("Anonymous" when missing)
-extern int LevelsCount;  // levels of the game; config value until the catalogue replaces it
+extern int LevelsCount;  // levels of the game (defined with the level catalogue, which replaces this value)
 extern int PlayersCount; // "PLAYERS_COUNT", read and unused
 extern int SlowPc;       // "SLOW_PC", read and unused
 extern float BgLight;    // "BG_LIGHT", read and unused
