@@ -10,10 +10,11 @@ set(CONTENT_STAMP ${CMAKE_BINARY_DIR}/content_out.stamp)
 set(EMBED_ASM ${CMAKE_BINARY_DIR}/content_embed.S)
 set(EMBED_CPP ${CMAKE_BINARY_DIR}/content_embed.cpp)
 
-# The generator compiles the manifest itself instead of linking orbivale_core, so edits
-# elsewhere in the game do not trigger a new content run.
+# The generator compiles the manifest and the content-folder mapping itself instead of
+# linking orbivale_core, so edits elsewhere in the game do not trigger a new content run.
 file(GLOB CONTENTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/gen/*.cpp)
-add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp)
+add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp
+  ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orbivale_contentgen PRIVATE ${ORBIVALE_WARNINGS})
 target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS m)

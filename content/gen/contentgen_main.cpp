@@ -13,6 +13,7 @@
 #include "content/gen/gen_write.h"
 #include "content/gen/sound_gen.h"
 #include "content/manifest.h"
+#include "shell/paths.h"
 
 namespace {
 struct Options {
@@ -66,14 +67,13 @@ bool Make_Entry(const Manifest_Entry& e, const Options& o, std::vector<uint8_t>&
 }
 
 // Every level's board and decoration images must be content names.
-bool Check_Levels(const Options& o) {
+bool Check_Levels() {
     for (int p = 0; p < kManifestPackCount; ++p)
         for (int n = 1; n <= kManifestPacks[p].levels; ++n) {
             std::vector<uint8_t> lv, pa;
             std::string err;
-            std::filesystem::path root = std::filesystem::absolute(o.out);
-            if (!Gen_ReadFile(Gen_FilePath(root.string(), Manifest_LevelName(p, n)), lv) ||
-                !Gen_ReadFile(Gen_FilePath(root.string(), Manifest_PathName(p, n)), pa) ||
+            if (!Gen_ReadFile(Paths_ContentFile(Manifest_LevelName(p, n)), lv) ||
+                !Gen_ReadFile(Paths_ContentFile(Manifest_PathName(p, n)), pa) ||
                 !Gen_CheckLevelRefs(p, n, std::string(lv.begin(), lv.end()),
                                     std::string(pa.begin(), pa.end()), err)) {
                 std::fprintf(stderr, "contentgen: %s\n", err.empty() ? "level file missing" : err.c_str());
@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     auto t0 = std::chrono::steady_clock::now();
     std::error_code ec;
     std::filesystem::remove_all(o.out, ec);
-    std::string root = std::filesystem::absolute(o.out).string();
+    // Files are laid out exactly as the game's content folder maps names (--content-dir).
+    Paths_SetContentDir(std::filesystem::absolute(o.out).string());
     std::vector<Gen_Embedded> files;
     size_t total = 0;
     std::map<std::string, double> group_seconds;
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
         auto g0 = std::chrono::steady_clock::now();
         std::vector<uint8_t> bytes;
         std::string err;
-        std::string file = Gen_FilePath(root, e.name);
+        std::string file = Paths_ContentFile(e.name);
         if (!Make_Entry(e, o, bytes, err) || !Gen_WriteFile(file, bytes)) {
             std::fprintf(stderr, "contentgen: %s: %s\n", e.name.c_str(),
                          err.empty() ? "can't write" : err.c_str());
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
         group_seconds[e.group] +=
             std::chrono::duration<double>(std::chrono::steady_clock::now() - g0).count();
     }
-    if (!Check_Levels(o)) return 1;
+    if (!Check_Levels()) return 1;
     if (!o.asm_file.empty() && !Gen_WriteEmbed(files, o.asm_file, o.cpp_file)) {
         std::fprintf(stderr, "contentgen: can't write the embedding files\n");
         return 1;

@@ -110,14 +110,6 @@ void Gen_EncodeBmp(const Gen_Canvas& c, std::vector<uint8_t>& out) {
     }
 }
 
-std::string Gen_FilePath(const std::string& out_dir, const std::string& name) {
-    std::string rel = name;
-    for (char& ch : rel)
-        if (ch == '\\') ch = '/';
-    if (rel.compare(0, 2, "./") == 0) rel = rel.substr(2);
-    return out_dir + "/" + rel;
-}
-
 bool Gen_WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);

@@ -1,5 +1,5 @@
-// File output of the content generator: PNG, JPG and BMP encoders for a canvas, the mapping of
-// a content name onto a file below the output folder, and whole-file read and write.
+// File output of the content generator: PNG, JPG and BMP encoders for a canvas, and
+// whole-file read and write.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -13,8 +13,6 @@ bool Gen_EncodeJpg(const Gen_Canvas& c, int quality, std::vector<uint8_t>& out);
 // 24-bit uncompressed BMP, bottom-up rows.
 void Gen_EncodeBmp(const Gen_Canvas& c, std::vector<uint8_t>& out);
 
-// ".\images\x.png" -> out_dir/images/x.png: both separators become '/', letter case is kept.
-std::string Gen_FilePath(const std::string& out_dir, const std::string& name);
 // Writes the bytes, creating the parent folders; false on any error.
 bool Gen_WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 // Reads a whole file; false when it can't be read.
