@@ -34,3 +34,6 @@ add_custom_command(
 add_library(orbivale_content STATIC ${EMBED_ASM} ${EMBED_CPP})
 set_source_files_properties(${EMBED_ASM} PROPERTIES OBJECT_DEPENDS ${CONTENT_STAMP})
 target_link_libraries(orbivale_content PUBLIC orbivale_core)
+
+# Listening tool for the synthesised sounds.
+include(${CMAKE_SOURCE_DIR}/content/gen/sound_tool.cmake)

@@ -68,6 +68,16 @@ bool Render(const std::string& file, Synth_Buf& buf, float& quality) {
 }
 } // namespace
 
+std::vector<std::string> Synth_AllFiles() {
+    std::vector<std::string> files;
+    for (int i = 0; i < kSynthSfxCount; ++i)
+        files.push_back(kSynthSfx[i].file);
+    Synth_AmbienceFiles(files);
+    for (int i = 1; i <= 4; ++i)
+        files.push_back("Ti0" + std::to_string(i) + ".ogg");
+    return files;
+}
+
 bool Sound_Generate(const std::string& name, std::vector<uint8_t>& out) {
     out.clear();
     std::string file = Sound_File(name);

@@ -114,6 +114,11 @@ const Ambience_Recipe kAmbience[] = {
 };
 } // namespace
 
+void Synth_AmbienceFiles(std::vector<std::string>& out) {
+    for (const Ambience_Recipe& e : kAmbience)
+        out.push_back(e.file);
+}
+
 bool Synth_RenderAmbience(const char* file, Synth_Buf& buf) {
     for (const Ambience_Recipe& e : kAmbience) {
         if (std::strcmp(e.file, file) != 0) continue;
