@@ -4,6 +4,7 @@
 # become the orbivale_content library. The generator reruns only when its own sources, the
 # manifest or the files under content/data change.
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+find_package(Threads REQUIRED)
 
 set(ORBIVALE_CONTENT_OUT ${CMAKE_BINARY_DIR}/content_out)
 set(CONTENT_STAMP ${CMAKE_BINARY_DIR}/content_out.stamp)
@@ -17,7 +18,7 @@ add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/con
   ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orbivale_contentgen PRIVATE ${ORBIVALE_WARNINGS})
-target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS m)
+target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
 
 file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/data/*)
 set(CONTENT_FONTS /usr/share/fonts/truetype/cardo/Cardob101.ttf

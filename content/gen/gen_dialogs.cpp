@@ -6,21 +6,12 @@
 #include "content/gen/gen_groups.h"
 
 namespace {
-bool Has(const std::string& s, const char* part) {
-    return s.find(part) != std::string::npos;
-}
-
-// The state word of a "<stem>_<state>.png" button name.
-std::string State_Of(const std::string& name) {
-    size_t u = name.rfind('_'), dot = name.rfind('.');
-    return name.substr(u + 1, dot - u - 1);
-}
-
 void Picture(const Manifest_Entry& e, cairo_t* cr) {
     Gen_Rng rng(e.name);
     Gen_Rgb top = {0.25, 0.35, 0.55}, bottom = {0.08, 0.1, 0.2}, blotch = {0.8, 0.85, 1};
-    if (Has(e.name, "help_")) top = {0.85, 0.78, 0.6}, bottom = {0.65, 0.55, 0.38}, blotch = {1, 0.95, 0.8};
-    if (Has(e.name, "city_")) {
+    if (Gen_Has(e.name, "help_"))
+        top = {0.85, 0.78, 0.6}, bottom = {0.65, 0.55, 0.38}, blotch = {1, 0.95, 0.8};
+    if (Gen_Has(e.name, "city_")) {
         static const Gen_Rgb skies[4][2] = {{{0.5, 0.65, 0.4}, {0.15, 0.25, 0.1}},
                                             {{0.35, 0.55, 0.75}, {0.1, 0.2, 0.35}},
                                             {{0.8, 0.9, 1}, {0.45, 0.6, 0.75}},
@@ -29,7 +20,7 @@ void Picture(const Manifest_Entry& e, cairo_t* cr) {
         top = skies[i][0], bottom = skies[i][1];
     }
     Gen_Backdrop(cr, e.frame_w, e.frame_h, top, bottom, blotch, rng, 50);
-    if (Has(e.name, "city_") || Has(e.name, "victory")) { // a skyline of towers
+    if (Gen_Has(e.name, "city_") || Gen_Has(e.name, "victory")) { // a skyline of towers
         Gen_Rgb wall = Gen_Mix(bottom, {0, 0, 0}, 0.5);
         for (int i = 0; i < 9; ++i) {
             double x = 120 + i * 64 + rng.Range(-10, 10), tw = rng.Range(30, 56), th = rng.Range(80, 240);
@@ -41,7 +32,7 @@ void Picture(const Manifest_Entry& e, cairo_t* cr) {
             cairo_fill(cr);
         }
     }
-    if (Has(e.name, "help_")) { // ruled lines as a page
+    if (Gen_Has(e.name, "help_")) { // ruled lines as a page
         Gen_SetColor(cr, {0.45, 0.35, 0.2}, 0.35);
         cairo_set_line_width(cr, 2);
         for (int y = 120; y < 500; y += 36) {
@@ -88,10 +79,10 @@ void Arrow(cairo_t* cr, double w, double h) {
 void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c) {
     cairo_t* cr = c.cr;
     if (e.format == FMT_JPG) return Picture(e, cr);
-    if (Has(e.name, "\\Tutorial\\")) return Tutorial_Picture(e, cr);
-    if (Has(e.name, "arrow.png")) return Arrow(cr, e.frame_w, e.frame_h);
-    if (Has(e.name, "_btn_")) {
-        Gen_Button(cr, e.frame_w, e.frame_h, State_Of(e.name), {0.3, 0.4, 0.62}, e.frame_w < 80);
+    if (Gen_Has(e.name, "\\Tutorial\\")) return Tutorial_Picture(e, cr);
+    if (Gen_Has(e.name, "arrow.png")) return Arrow(cr, e.frame_w, e.frame_h);
+    if (Gen_Has(e.name, "_btn_")) {
+        Gen_Button(cr, e.frame_w, e.frame_h, Gen_StateOf(e.name), {0.3, 0.4, 0.62}, e.frame_w < 80);
         return;
     }
     Gen_Panel(cr, 0, 0, e.frame_w, e.frame_h, 22, {0.22, 0.28, 0.42}, {0.08, 0.1, 0.18}, {0.78, 0.64, 0.32});

@@ -2,6 +2,15 @@
 #include "content/gen/gen_groups.h"
 #include <cstring>
 
+bool Gen_Has(const std::string& name, const char* part) {
+    return name.find(part) != std::string::npos;
+}
+
+std::string Gen_StateOf(const std::string& name) {
+    size_t u = name.rfind('_'), dot = name.rfind('.');
+    return u == std::string::npos || dot < u ? "" : name.substr(u + 1, dot - u - 1);
+}
+
 Gen_DrawFn Gen_DrawFnOf(const std::string& group) {
     static const struct {
         const char* group;

@@ -16,6 +16,11 @@ void Gen_DrawBoards(const Manifest_Entry& e, Gen_Canvas& c);  // board backgroun
 void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c); // dialog skins, pictures, tutorial
 void Gen_DrawMenus(const Manifest_Entry& e, Gen_Canvas& c);   // main menu, its dialogs, map, logos
 
+// True when the content name contains `part`.
+bool Gen_Has(const std::string& name, const char* part);
+// The state word of a "<stem>_<state>.png" button image name ("hovered", "default", ...).
+std::string Gen_StateOf(const std::string& name);
+
 // The draw function of a group, or null when the group has no images.
 Gen_DrawFn Gen_DrawFnOf(const std::string& group);
 

@@ -26,9 +26,7 @@ void Gen_DrawHud(const Manifest_Entry& e, Gen_Canvas& c) {
         cairo_fill(cr);
         cairo_pattern_destroy(p);
     } else if (e.name.find("ig_btn_menu") != std::string::npos) {
-        std::string state = e.name.substr(e.name.rfind('_') + 1);
-        state = state.substr(0, state.size() - 4);
-        Gen_Button(cr, e.frame_w, e.frame_h, state, {0.2, 0.3, 0.5}, false);
+        Gen_Button(cr, e.frame_w, e.frame_h, Gen_StateOf(e.name), {0.2, 0.3, 0.5}, false);
     } else {
         Gen_Panel(cr, 0, 0, e.frame_w, e.frame_h, 18, {0.2, 0.25, 0.38}, dark, gold);
     }

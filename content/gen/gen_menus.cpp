@@ -5,15 +5,6 @@
 #include "content/gen/gen_groups.h"
 
 namespace {
-bool Has(const std::string& s, const char* part) {
-    return s.find(part) != std::string::npos;
-}
-
-std::string State_Of(const std::string& name) {
-    size_t u = name.rfind('_'), dot = name.rfind('.');
-    return name.substr(u + 1, dot - u - 1);
-}
-
 const Gen_Rgb kGold = {0.78, 0.64, 0.32};
 
 void Landscape(cairo_t* cr, Gen_Rng& rng) {
@@ -103,51 +94,52 @@ void Gen_DrawMenus(const Manifest_Entry& e, Gen_Canvas& c) {
     cairo_t* cr = c.cr;
     Gen_Rng rng(e.name);
     double w = e.frame_w, h = e.frame_h;
-    if (Has(e.name, "mm_bg.bmp")) return Landscape(cr, rng);
-    if (Has(e.name, "lcm_bg.jpg")) return Map(cr, rng);
+    if (Gen_Has(e.name, "mm_bg.bmp")) return Landscape(cr, rng);
+    if (Gen_Has(e.name, "lcm_bg.jpg")) return Map(cr, rng);
     if (e.format == FMT_JPG) return Logo(cr, w, h, rng);
-    if (Has(e.name, "mm_layer_01_portal")) return Portal(cr);
-    if (Has(e.name, "mm_layer_05_tree")) return Tree(cr);
-    if (Has(e.name, "mm_layer_10_fog")) {
+    if (Gen_Has(e.name, "mm_layer_01_portal")) return Portal(cr);
+    if (Gen_Has(e.name, "mm_layer_05_tree")) return Tree(cr);
+    if (Gen_Has(e.name, "mm_layer_10_fog")) {
         for (int i = 0; i < 40; ++i)
             Gen_Glow(cr, rng.Range(0, w), rng.Range(h * 0.3, h * 0.8), rng.Range(40, 110), {1, 1, 1}, 0.12);
         return;
     }
-    if (Has(e.name, "mm_flag") || Has(e.name, "mm_bird")) {
+    if (Gen_Has(e.name, "mm_flag") || Gen_Has(e.name, "mm_bird")) {
         for (int f = 0; f < e.frames; ++f) {
             c.Cell(e, f);
-            if (Has(e.name, "mm_flag"))
+            if (Gen_Has(e.name, "mm_flag"))
                 Flag(c.cr, w, h, static_cast<double>(f) / e.frames);
             else
-                Bird(c.cr, w, h, static_cast<double>(f) / e.frames, Has(e.name, "_left"));
+                Bird(c.cr, w, h, static_cast<double>(f) / e.frames, Gen_Has(e.name, "_left"));
         }
         return;
     }
-    if (Has(e.name, "studio_logo")) {
+    if (Gen_Has(e.name, "studio_logo")) {
         Gen_Panel(cr, 0, 0, w, h, 16, {0.12, 0.12, 0.2}, {0.02, 0.02, 0.05}, kGold);
         for (int k = 0; k < 6; ++k)
             Gen_Pearl(cr, w / 2 + (k - 2.5) * h * 0.22, h / 2, h * 0.09, k, k / 6.0);
         return;
     }
-    if (Has(e.name, "btn_selected") || Has(e.name, "_selected.png")) return Marker(cr, w, h);
-    if (Has(e.name, "btn_arrow")) {
-        Gen_Button(cr, w, h, State_Of(e.name), {0.85, 0.65, 0.2}, true);
+    if (Gen_Has(e.name, "btn_selected") || Gen_Has(e.name, "_selected.png")) return Marker(cr, w, h);
+    if (Gen_Has(e.name, "btn_arrow")) {
+        Gen_Button(cr, w, h, Gen_StateOf(e.name), {0.85, 0.65, 0.2}, true);
         Gen_Star(cr, w / 2, h / 2, w * 0.3, w * 0.12, 3, M_PI / 6, {1, 1, 0.9}, 0.9);
         return;
     }
-    if (Has(e.name, "btn_level") || Has(e.name, "btn_subpack")) {
-        Gen_Sphere(cr, w / 2, h / 2, w * 0.4, State_Of(e.name) == "hovered" ? Gen_Rgb{1, 0.85, 0.4} : kGold);
+    if (Gen_Has(e.name, "btn_level") || Gen_Has(e.name, "btn_subpack")) {
+        Gen_Sphere(cr, w / 2, h / 2, w * 0.4,
+                   Gen_StateOf(e.name) == "hovered" ? Gen_Rgb{1, 0.85, 0.4} : kGold);
         return;
     }
-    if (Has(e.name, "btn_check")) {
+    if (Gen_Has(e.name, "btn_check")) {
         Gen_Button(cr, w, h, "default", {0.3, 0.3, 0.35}, false);
-        if (State_Of(e.name) == "checked")
+        if (Gen_StateOf(e.name) == "checked")
             Gen_Star(cr, w / 2, h / 2, w * 0.35, w * 0.12, 4, 0, {1, 0.9, 0.4}, 1);
         return;
     }
-    if (Has(e.name, "btn_") && !Has(e.name, "_bg")) {
-        bool round = Has(e.name, "mm_btn_play") || Has(e.name, "btn_cursor");
-        Gen_Button(cr, w, h, State_Of(e.name), round ? Gen_Rgb{0.65, 0.45, 0.15} : Gen_Rgb{0.3, 0.4, 0.62},
+    if (Gen_Has(e.name, "btn_") && !Gen_Has(e.name, "_bg")) {
+        bool round = Gen_Has(e.name, "mm_btn_play") || Gen_Has(e.name, "btn_cursor");
+        Gen_Button(cr, w, h, Gen_StateOf(e.name), round ? Gen_Rgb{0.65, 0.45, 0.15} : Gen_Rgb{0.3, 0.4, 0.62},
                    round);
         return;
     }

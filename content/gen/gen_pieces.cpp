@@ -5,10 +5,6 @@
 #include "content/gen/gen_groups.h"
 
 namespace {
-bool Has(const std::string& s, const char* part) {
-    return s.find(part) != std::string::npos;
-}
-
 // The cell's frame count as a phase 0..1 of frame f.
 double Phase(const Manifest_Entry& e, int f) {
     return e.frames > 1 ? static_cast<double>(f) / e.frames : 0;
@@ -171,7 +167,7 @@ void Treasure(cairo_t* cr, double cx, double cy, double s, int i) {
 
 int Index_Of(const std::string& name, const char* const* list, int n) {
     for (int i = 0; i < n; ++i)
-        if (Has(name, list[i])) return i;
+        if (Gen_Has(name, list[i])) return i;
     return -1;
 }
 
@@ -183,31 +179,31 @@ void Draw_Pearl_Entry(const Manifest_Entry& e, Gen_Canvas& c) {
         c.Cell(e, f);
         cairo_t* cr = c.cr;
         if (colour >= 0) Gen_Pearl(cr, cx, cy, 26, colour, Phase(e, f));
-        if (Has(e.name, "18_joker")) Joker(cr, cx, cy, 26, Phase(e, f));
-        if (Has(e.name, "16_pusher")) {
+        if (Gen_Has(e.name, "18_joker")) Joker(cr, cx, cy, 26, Phase(e, f));
+        if (Gen_Has(e.name, "16_pusher")) {
             Gen_Star(cr, cx, cy, 19, 12, 10, 0, {0.35, 0.2, 0.05}, 1);
             Gen_Sphere(cr, cx, cy, 13, {0.6, 0.38, 0.12});
         }
-        if (Has(e.name, "17_rev_clear")) {
+        if (Gen_Has(e.name, "17_rev_clear")) {
             Gen_Glow(cr, cx, cy, 78, {1, 0.45, 0.05}, 0.8);
             Flame(cr, cx, cy, 40, {1, 0.45, 0.1}, {1, 0.9, 0.4});
         }
-        if (Has(e.name, "19_alarm")) {
+        if (Gen_Has(e.name, "19_alarm")) {
             Gen_Glow(cr, cx, cy, 20, {1, 0.2, 0.1}, 0.8);
             Gen_Sphere(cr, cx, cy, 14, {0.95, 0.15, 0.1});
             Gen_Ring(cr, cx, cy, 9, 2, {1, 1, 1}, 0.8);
         }
-        if (Has(e.name, "20_fireball")) {
+        if (Gen_Has(e.name, "20_fireball")) {
             Gen_Glow(cr, cx, cy, 32, {1, 0.4, 0}, 0.9);
             Gen_Sphere(cr, cx, cy, 22, {1, 0.55, 0.1});
             Flame(cr, cx, cy, 16, {1, 0.8, 0.2}, {1, 1, 0.7});
         }
-        if (Has(e.name, "21_win")) {
+        if (Gen_Has(e.name, "21_win")) {
             Gen_Glow(cr, cx, cy, 32, {1, 0.9, 0.4}, 0.7);
             Gen_Sphere(cr, cx, cy, 25, {0.95, 0.8, 0.3});
             Gen_Star(cr, cx, cy, 15, 6, 5, 0, {1, 1, 0.85}, 0.9);
         }
-        if (Has(e.name, "hovered")) {
+        if (Gen_Has(e.name, "hovered")) {
             Gen_Ring(cr, cx, cy, 28, 4, {1, 1, 1}, 0.85);
             Gen_Glow(cr, cx, cy, 32, {1, 1, 0.8}, 0.3);
         }
@@ -220,12 +216,12 @@ void Draw_Mod_Entry(const Manifest_Entry& e, Gen_Canvas& c) {
                                         "mod_score3x",    "mod_bomb_zone"};
     cairo_t* cr = c.cr;
     double cx = e.frame_w / 2.0, cy = e.frame_h / 2.0;
-    if (Has(e.name, "precision_circle")) {
+    if (Gen_Has(e.name, "precision_circle")) {
         Gen_Glow(cr, cx, cy, cx, {0.6, 0.9, 1}, 0.7);
         Gen_Ring(cr, cx, cy, cx * 0.7, 3, {0.8, 1, 1}, 0.8);
         return;
     }
-    if (Has(e.name, "precision_part")) {
+    if (Gen_Has(e.name, "precision_part")) {
         Gen_Glow(cr, cx, cy, cx, {0.8, 1, 1}, 1);
         return;
     }
@@ -316,9 +312,9 @@ void Gen_Emblem(cairo_t* cr, double cx, double cy, double r, int kind) {
 
 void Gen_DrawPieces(const Manifest_Entry& e, Gen_Canvas& c) {
     static const char* const treasures[] = {"cauldron", "stone", "sword", "spear", "amulet"};
-    if (Has(e.name, "/mods/")) return Draw_Mod_Entry(e, c);
-    if (Has(e.name, "/pieces/")) return Draw_Pearl_Entry(e, c);
-    if (Has(e.name, "/items/")) {
+    if (Gen_Has(e.name, "/mods/")) return Draw_Mod_Entry(e, c);
+    if (Gen_Has(e.name, "/pieces/")) return Draw_Pearl_Entry(e, c);
+    if (Gen_Has(e.name, "/items/")) {
         int kind = e.name[e.name.size() - 5] - '0';
         static const Gen_Rgb metal[4] = {
             {0.8, 0.5, 0.25}, {0.8, 0.82, 0.86}, {0.95, 0.78, 0.2}, {0.85, 0.95, 1}};
@@ -333,7 +329,7 @@ void Gen_DrawPieces(const Manifest_Entry& e, Gen_Canvas& c) {
         return;
     }
     int t = Index_Of(e.name, treasures, 5);
-    if (Has(e.name, "dlg_"))
+    if (Gen_Has(e.name, "dlg_"))
         Treasure(c.cr, e.frame_w / 2.0, 200, 160, t);
     else
         Treasure(c.cr, e.frame_w / 2.0, e.frame_h / 2.0, e.frame_w, t);
