@@ -58,7 +58,7 @@ bool Render(const std::string& file, Synth_Buf& buf, float& quality) {
         if (file != kSynthSfx[i].file) continue;
         buf.Init(44100, 1, kSynthSfx[i].seconds);
         kSynthSfx[i].fill(buf);
-        buf.Normalise(0.85f);
+        buf.Normalise(kSynthSfx[i].peak);
         Trim_Tail(buf);
         buf.FadeEdges(0.5f, 8);
         quality = kSfxQuality;

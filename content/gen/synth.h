@@ -26,6 +26,8 @@ struct Synth_Buf {
     void AddPan(int i, float v, float pan);
     // Scales so the largest magnitude becomes peak.
     void Normalise(float peak);
+    // Scales to an RMS level (0..1), but never past peak: even loudness for noisy loops.
+    void NormaliseRms(float rms, float peak);
     // Short linear ramps at both ends (ms) so the sound starts and stops without a click.
     void FadeEdges(float in_ms, float out_ms);
     // Makes the buffer loop seamlessly: the last xfade seconds are blended into the start

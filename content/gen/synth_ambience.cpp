@@ -6,8 +6,9 @@
 
 namespace {
 constexpr int kRate = 22050;
-constexpr float kLoop = 24.0f; // seconds of the finished loop
-constexpr float kXfade = 3.0f; // seconds blended across the seam
+constexpr float kLoop = 24.0f;  // seconds of the finished loop
+constexpr float kXfade = 3.0f;  // seconds blended across the seam
+constexpr float kLevel = 0.06f; // RMS of every loop: a background well under the music
 
 struct Wind_Style {
     float centre, spread, q;      // band-pass centre Hz, gust sweep Hz, width
@@ -128,7 +129,7 @@ bool Synth_RenderAmbience(const char* file, Synth_Buf& buf) {
         else
             Wind(buf, e.wind);
         buf.LoopCrossfade(kXfade);
-        buf.Normalise(0.7f);
+        buf.NormaliseRms(kLevel, 0.9f);
         return true;
     }
     return false;

@@ -29,6 +29,18 @@ void Synth_Buf::Normalise(float peak) {
         v *= g;
 }
 
+void Synth_Buf::NormaliseRms(float rms, float peak) {
+    double sum = 0;
+    float m = 0;
+    for (float v : s)
+        sum += double(v) * v, m = std::max(m, std::fabs(v));
+    if (s.empty() || sum <= 0) return;
+    float g = rms / static_cast<float>(std::sqrt(sum / s.size()));
+    g = std::min(g, peak / m);
+    for (float& v : s)
+        v *= g;
+}
+
 void Synth_Buf::FadeEdges(float in_ms, float out_ms) {
     int n = Frames();
     int fi = std::min(n, static_cast<int>(in_ms * rate / 1000));

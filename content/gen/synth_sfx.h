@@ -10,6 +10,7 @@ using Synth_Fill = void (*)(Synth_Buf& buf);
 struct Synth_SfxRecipe {
     const char* file; // e.g. "click.wav"
     float seconds;    // buffer length before trimming
+    float peak;       // loudest sample 0..1 after normalising (sets the effects' balance)
     Synth_Fill fill;
 };
 
