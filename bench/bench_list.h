@@ -1,0 +1,5 @@
+// Every named benchmark's entry point (each prints its figures and returns an exit code).
+#pragma once
+
+// Draws 300 pearl-sized and 10 000 particle-sized sprites per frame on each renderer.
+int Bench_Draw();
