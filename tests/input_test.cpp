@@ -35,7 +35,7 @@ TEST_F(Input_Fixture, FlushForgetsAHeldKeyUntilItsNextPress) {
 }
 
 TEST_F(Input_Fixture, CharactersComeOutOldestFirst) {
-    for (int c : {'a', 8, 13}) Input_OnChar(c);
+    for (int c : {int('a'), 8, 13}) Input_OnChar(c);
     EXPECT_EQ(Char_Get(), 'a');
     EXPECT_EQ(Char_Get(), 8);
     EXPECT_EQ(Char_Get(), 13);
