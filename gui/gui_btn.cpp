@@ -2,7 +2,7 @@
 #include "gui/gui_btn.h"
 #include "engine/gfx.h"
 #include "gui/gui_sound.h"
-#include "gui/gui_text.h"
+#include "shell/fonts.h"
 #include "play/pointer.h"
 #include "shell/app_state.h"
 #include "shell/resource.h"
@@ -245,7 +245,7 @@ void GUIBtn::Draw() {
         Gfx_GetColor(r, g, b);
         Gfx_SetColor(caption_r, caption_g, caption_b);
         Gfx_SetFont(caption_font);
-        GUI_DrawTextCentred(caption, float(caption_x), float(caption_y));
+        Text_DrawCentred(caption, float(caption_x), float(caption_y));
         Gfx_SetColor(r, g, b);
     }
     Gfx_SetAlpha(1.0f);

@@ -1,24 +1,27 @@
-// Caption resolvers and centred drawing.
+// Caption lookups in the font and text tables.
 #include "gui/gui_text.h"
-#include "engine/gfx.h"
+#include "shell/fonts.h"
+#include "shell/texts.h"
 
 namespace {
-GUI_Text_Resolvers g_resolvers;
+std::string Entry(const std::string* table, int count, int id) {
+    return id >= 0 && id < count ? table[id] : std::string();
 }
-
-void GUI_SetTextResolvers(const GUI_Text_Resolvers& r) {
-    g_resolvers = r;
-}
+} // namespace
 
 TImageFont* GUI_Font(int index) {
-    return g_resolvers.font ? g_resolvers.font(index) : nullptr;
+    return index >= 0 && index < kFontCount ? Fonts[index].img : nullptr;
 }
 
 std::string GUI_Text(int table, int id) {
-    return g_resolvers.text ? g_resolvers.text(table, id) : std::string();
-}
-
-void GUI_DrawTextCentred(const std::string& text, float cx, float cy) {
-    int w = Gfx_TextWidth(text), h = Gfx_TextHeight();
-    Gfx_DrawText(text, cx - w / 2, cy - h / 2);
+    switch (table) {
+    case GUI_TEXTS_MAIN_MENU:
+        return Entry(TxtMainMenu, TxtMainMenuCount, id);
+    case GUI_TEXTS_OPTIONS:
+        return Entry(TxtOptions, TxtOptionsCount, id);
+    case GUI_TEXTS_MSGBOX:
+        return Entry(TxtButtons, TxtButtonsCount, id);
+    default:
+        return std::string();
+    }
 }
