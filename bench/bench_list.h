@@ -3,3 +3,5 @@
 
 // Draws 300 pearl-sized and 10 000 particle-sized sprites per frame on each renderer.
 int Bench_Draw();
+// Chain simulation: track load time, frame cost with 300 pearls on two tracks, sample-table memory.
+int Bench_Chain();

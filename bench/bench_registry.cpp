@@ -12,6 +12,7 @@ struct Bench_Entry {
 
 const Bench_Entry kBenchmarks[] = {
     {"draw", Bench_Draw},
+    {"chain", Bench_Chain},
 };
 } // namespace
 

@@ -12,7 +12,7 @@ constexpr double kMaxCoord = 4194304.0; // keeps 24.8 products inside 64 bits
 constexpr double kMaxTexel = 32000.0;   // keeps 16.16 texel coordinates inside 32 bits
 
 enum { TEX_NONE, TEX_NEAREST, TEX_LINEAR };
-enum { COL_WHITE, COL_CONST, COL_SMOOTH };
+enum { COL_WHITE, COL_ALPHA, COL_CONST, COL_SMOOTH }; // ALPHA: white tint with alpha < 1
 
 inline uint32_t Div255(uint32_t x) {
     x += 128;
@@ -20,6 +20,11 @@ inline uint32_t Div255(uint32_t x) {
 }
 inline uint32_t Mul255(uint32_t a, uint32_t b) {
     return Div255(a * b);
+}
+// Div255 on the two 16-bit lanes of x (each at most 65025).
+inline uint32_t Div255_Lanes(uint32_t x) {
+    x += 0x00800080;
+    return ((x + ((x >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
 }
 
 // What a span needs: the texture, texel coordinates and colour with their steps along x.
@@ -70,8 +75,6 @@ inline uint32_t Pack(const int32_t* c) {
 
 template <int Blend> SOFT_INLINE void Put(uint32_t& d, uint32_t src) {
     uint32_t a = src >> 24;
-    uint32_t sr = (src >> 16) & 255, sg = (src >> 8) & 255, sb = src & 255;
-    uint32_t dr = (d >> 16) & 255, dg = (d >> 8) & 255, db = d & 255;
     if constexpr (Blend == 1) {
         if (a >= 128) d = src | 0xFF000000;
     } else if constexpr (Blend == 2) {
@@ -79,17 +82,24 @@ template <int Blend> SOFT_INLINE void Put(uint32_t& d, uint32_t src) {
     } else if constexpr (Blend == 3) {
         if (a == 0) return;
         if (a == 255) {
-            d = src;
+            d = src | 0xFF000000;
             return;
         }
-        uint32_t ia = 255 - a;
-        d = 0xFF000000 | Div255(sr * a + dr * ia) << 16 | Div255(sg * a + dg * ia) << 8 |
-            Div255(sb * a + db * ia);
+        uint32_t ia = 255 - a, dst = d;
+        uint32_t rb = Div255_Lanes((src & 0xFF00FF) * a + (dst & 0xFF00FF) * ia);
+        uint32_t g = Div255_Lanes(((src >> 8) & 0xFF) * a + ((dst >> 8) & 0xFF) * ia);
+        d = 0xFF000000 | rb | g << 8;
     } else if constexpr (Blend == 4) {
         if (a == 0) return;
-        d = 0xFF000000 | std::min(255u, Mul255(sr, a) + dr) << 16 | std::min(255u, Mul255(sg, a) + dg) << 8 |
-            std::min(255u, Mul255(sb, a) + db);
+        uint32_t dst = d;
+        uint32_t rb = Div255_Lanes((src & 0xFF00FF) * a) + (dst & 0xFF00FF);
+        uint32_t g = Div255_Lanes(((src >> 8) & 0xFF) * a) + ((dst >> 8) & 0xFF);
+        uint32_t over = rb & 0x01000100; // lanes above 255 saturate
+        rb = (rb | (over - (over >> 8))) & 0x00FF00FF;
+        d = 0xFF000000 | rb | std::min(g, 255u) << 8;
     } else {
+        uint32_t sr = (src >> 16) & 255, sg = (src >> 8) & 255, sb = src & 255;
+        uint32_t dr = (d >> 16) & 255, dg = (d >> 8) & 255, db = d & 255;
         d = 0xFF000000 | Mul255(dr, sr) << 16 | Mul255(dg, sg) << 8 | Mul255(db, sb);
     }
 }
@@ -105,6 +115,8 @@ template <int Blend, int Tex, int Col> void Span(uint32_t* d, int n, Span_State 
             st.t += st.dt;
             if constexpr (Col == COL_WHITE)
                 src = tx;
+            else if constexpr (Col == COL_ALPHA)
+                src = (tx & 0xFFFFFF) | Mul255(tx >> 24, st.tint >> 24) << 24;
             else if constexpr (Col == COL_CONST)
                 src = Modulate(tx, st.tint);
             else
@@ -119,10 +131,10 @@ template <int Blend, int Tex, int Col> void Span(uint32_t* d, int n, Span_State 
 }
 
 using Span_Fn = void (*)(uint32_t*, int, Span_State);
-using Span_Row = std::array<Span_Fn, 3>;
+using Span_Row = std::array<Span_Fn, 4>;
 using Span_Plane = std::array<Span_Row, 3>;
 template <int B, int T> constexpr Span_Row Row() {
-    return {&Span<B, T, COL_WHITE>, &Span<B, T, COL_CONST>, &Span<B, T, COL_SMOOTH>};
+    return {&Span<B, T, COL_WHITE>, &Span<B, T, COL_ALPHA>, &Span<B, T, COL_CONST>, &Span<B, T, COL_SMOOTH>};
 }
 template <int B> constexpr Span_Plane Plane() {
     return {Row<B, TEX_NONE>(), Row<B, TEX_NEAREST>(), Row<B, TEX_LINEAR>()};
@@ -178,49 +190,91 @@ struct Soft_Renderer final : Renderer {
         clip_y1 = std::clamp(y + std::max(h, 0), clip_y0, kH);
     }
     void Draw_Triangles(Gfx_Frame* tex, int blend, const Gfx_Vertex* v, int count) override;
-    void Triangle(const Gfx_Frame* tex, int blend, const Gfx_Vertex* p0, const Gfx_Vertex* p1,
-                  const Gfx_Vertex* p2);
+    // Fills the convex polygon p[0..n-1] (n is 3 or 4); attributes are affine over it and are
+    // taken from its first three corners.
+    void Polygon(const Gfx_Frame* tex, int blend, const Gfx_Vertex* const* p, int n);
 };
+
+// Rounds to the nearest integer (halves away from zero) without a library call.
+inline int64_t Round(double v) {
+    return int64_t(v + (v >= 0 ? 0.5 : -0.5));
+}
+
+bool Same(const Gfx_Vertex& p, const Gfx_Vertex& q) {
+    return p.x == q.x && p.y == q.y && p.u == q.u && p.v == q.v && p.argb == q.argb;
+}
+
+bool Close(float a, float b, float tolerance) {
+    return std::fabs(a - b) <= tolerance * (1 + std::fabs(a));
+}
+
+// True for six vertices a b c a c d forming one flat-coloured parallelogram a b c d (every
+// transformed image, rectangle and glyph): it is filled as one polygon, half the set-up work.
+bool Is_Parallelogram(const Gfx_Vertex* v) {
+    if (!Same(v[3], v[0]) || !Same(v[4], v[2])) return false;
+    const Gfx_Vertex &a = v[0], &b = v[1], &c = v[2], &d = v[5];
+    if (a.argb != b.argb || a.argb != c.argb || a.argb != d.argb) return false;
+    return Close(a.x + c.x, b.x + d.x, 1e-5f) && Close(a.y + c.y, b.y + d.y, 1e-5f) &&
+           Close(a.u + c.u, b.u + d.u, 1e-5f) && Close(a.v + c.v, b.v + d.v, 1e-5f);
+}
 
 void Soft_Renderer::Draw_Triangles(Gfx_Frame* tex, int blend, const Gfx_Vertex* v, int count) {
     ++calls;
     if (blend < 1 || blend > 5 || !v || clip_x0 >= clip_x1 || clip_y0 >= clip_y1) return;
     if (tex && (tex->w <= 0 || tex->h <= 0 || tex->pixels.size() < size_t(tex->w) * size_t(tex->h))) return;
-    for (int i = 0; i + 2 < count; i += 3)
-        Triangle(tex, blend, &v[i], &v[i + 1], &v[i + 2]);
+    for (int i = 0; i + 2 < count;) {
+        if (i + 5 < count && Is_Parallelogram(&v[i])) {
+            const Gfx_Vertex* q[4] = {&v[i], &v[i + 1], &v[i + 2], &v[i + 5]};
+            Polygon(tex, blend, q, 4);
+            i += 6;
+        } else {
+            const Gfx_Vertex* t[3] = {&v[i], &v[i + 1], &v[i + 2]};
+            Polygon(tex, blend, t, 3);
+            i += 3;
+        }
+    }
 }
 
-void Soft_Renderer::Triangle(const Gfx_Frame* tex, int blend, const Gfx_Vertex* p0, const Gfx_Vertex* p1,
-                             const Gfx_Vertex* p2) {
-    const Gfx_Vertex* p[3] = {p0, p1, p2};
-    int64_t X[3], Y[3];
-    for (int i = 0; i < 3; ++i) {
+void Soft_Renderer::Polygon(const Gfx_Frame* tex, int blend, const Gfx_Vertex* const* corners, int n) {
+    const Gfx_Vertex* p[4];
+    int64_t X[4], Y[4];
+    for (int i = 0; i < n; ++i) {
+        p[i] = corners[i];
         if (!std::isfinite(p[i]->x) || !std::isfinite(p[i]->y)) return;
-        X[i] = std::llround(std::clamp(double(p[i]->x), -kMaxCoord, kMaxCoord) * 256.0);
-        Y[i] = std::llround(std::clamp(double(p[i]->y), -kMaxCoord, kMaxCoord) * 256.0);
+        X[i] = Round(std::clamp(double(p[i]->x), -kMaxCoord, kMaxCoord) * 256.0);
+        Y[i] = Round(std::clamp(double(p[i]->y), -kMaxCoord, kMaxCoord) * 256.0);
     }
     int64_t area = (X[1] - X[0]) * (Y[2] - Y[0]) - (X[2] - X[0]) * (Y[1] - Y[0]);
     if (area == 0) return;
-    if (area < 0) {
-        std::swap(p[1], p[2]);
-        std::swap(X[1], X[2]);
-        std::swap(Y[1], Y[2]);
-        area = -area;
+    if (area < 0) { // mirrored: walk the corners the other way round
+        std::reverse(p + 1, p + n);
+        std::reverse(X + 1, X + n);
+        std::reverse(Y + 1, Y + n);
+        area = (X[1] - X[0]) * (Y[2] - Y[0]) - (X[2] - X[0]) * (Y[1] - Y[0]);
+        if (area <= 0) return;
     }
-    // Pixels whose centre (px * 256 + 128) lies inside the bounding box, clipped.
-    int64_t min_x = std::max<int64_t>(Ceil_Div(std::min({X[0], X[1], X[2]}) - 128, 256), clip_x0);
-    int64_t max_x = std::min<int64_t>(Floor_Div(std::max({X[0], X[1], X[2]}) - 128, 256), clip_x1 - 1);
-    int64_t min_y = std::max<int64_t>(Ceil_Div(std::min({Y[0], Y[1], Y[2]}) - 128, 256), clip_y0);
-    int64_t max_y = std::min<int64_t>(Floor_Div(std::max({Y[0], Y[1], Y[2]}) - 128, 256), clip_y1 - 1);
-    if (min_x > max_x || min_y > max_y) return;
-
-    Edge e[3];
-    for (int i = 0; i < 3; ++i) {
-        int a = (i + 1) % 3, b = (i + 2) % 3;
+    Edge e[4];
+    for (int i = 0; i < n; ++i) {
+        int a = i, b = (i + 1) % n, c = (i + 2) % n;
         int64_t dx = X[b] - X[a], dy = Y[b] - Y[a];
+        if (n == 4 && dx * (Y[c] - Y[b]) - dy * (X[c] - X[b]) <= 0) { // snapping made it concave
+            const Gfx_Vertex* t0[3] = {p[0], p[1], p[2]};
+            const Gfx_Vertex* t1[3] = {p[0], p[2], p[3]};
+            Polygon(tex, blend, t0, 3);
+            Polygon(tex, blend, t1, 3);
+            return;
+        }
         bool top_left = (dy == 0 && dx > 0) || dy < 0;
         e[i] = {X[a], Y[a], X[b], Y[b], -dy * 256, top_left ? 0 : -1};
     }
+    // Pixels whose centre (px * 256 + 128) lies inside the bounding box, clipped.
+    int64_t x_lo = *std::min_element(X, X + n), x_hi = *std::max_element(X, X + n);
+    int64_t y_lo = *std::min_element(Y, Y + n), y_hi = *std::max_element(Y, Y + n);
+    int64_t min_x = std::max<int64_t>(Ceil_Div(x_lo - 128, 256), clip_x0);
+    int64_t max_x = std::min<int64_t>(Floor_Div(x_hi - 128, 256), clip_x1 - 1);
+    int64_t min_y = std::max<int64_t>(Ceil_Div(y_lo - 128, 256), clip_y0);
+    int64_t max_y = std::min<int64_t>(Floor_Div(y_hi - 128, 256), clip_y1 - 1);
+    if (min_x > max_x || min_y > max_y) return;
 
     // Attribute planes over positions in pixels.
     double fx[3], fy[3];
@@ -245,20 +299,23 @@ void Soft_Renderer::Triangle(const Gfx_Frame* tex, int blend, const Gfx_Vertex* 
         st.th = tex->h;
         ps = plane(p[0]->u * tex->w, p[1]->u * tex->w, p[2]->u * tex->w);
         pt = plane(p[0]->v * tex->h, p[1]->v * tex->h, p[2]->v * tex->h);
-        st.ds = int32_t(std::lround(std::clamp(ps.dx, -kMaxTexel, kMaxTexel) * 65536.0));
-        st.dt = int32_t(std::lround(std::clamp(pt.dx, -kMaxTexel, kMaxTexel) * 65536.0));
+        st.ds = int32_t(Round(std::clamp(ps.dx, -kMaxTexel, kMaxTexel) * 65536.0));
+        st.dt = int32_t(Round(std::clamp(pt.dx, -kMaxTexel, kMaxTexel) * 65536.0));
         if (tex_mode == TEX_LINEAR && Texel_Aligned(ps, pt, fx[0], fy[0])) tex_mode = TEX_NEAREST;
     }
     int col_mode = COL_SMOOTH;
     Plane_Eq pc[4];
     if (p[0]->argb == p[1]->argb && p[0]->argb == p[2]->argb) {
         st.tint = p[0]->argb;
-        col_mode = (tex && st.tint == 0xFFFFFFFF) ? COL_WHITE : COL_CONST;
+        col_mode = !tex                               ? COL_CONST
+                   : st.tint == 0xFFFFFFFF            ? COL_WHITE
+                   : (st.tint & 0xFFFFFF) == 0xFFFFFF ? COL_ALPHA
+                                                      : COL_CONST;
     } else {
         for (int k = 0; k < 4; ++k) {
             int sh = 24 - 8 * k;
             pc[k] = plane((p[0]->argb >> sh) & 255, (p[1]->argb >> sh) & 255, (p[2]->argb >> sh) & 255);
-            st.dc[k] = int32_t(std::lround(pc[k].dx * 65536.0));
+            st.dc[k] = int32_t(Round(pc[k].dx * 65536.0));
         }
     }
     Span_Fn fn = kSpans[blend - 1][tex_mode][col_mode];
@@ -267,7 +324,8 @@ void Soft_Renderer::Triangle(const Gfx_Frame* tex, int blend, const Gfx_Vertex* 
     for (int64_t py = min_y; py <= max_y; ++py) {
         int64_t cy = py * 256 + 128, cx = min_x * 256 + 128;
         int64_t lo = 0, hi = span_len;
-        for (const Edge& g : e) {
+        for (int i = 0; i < n; ++i) {
+            const Edge& g = e[i];
             int64_t v = (g.bx - g.ax) * (cy - g.ay) - (g.by - g.ay) * (cx - g.ax) + g.bias;
             if (g.step_x > 0)
                 lo = std::max(lo, Ceil_Div(-v, g.step_x));
@@ -279,14 +337,12 @@ void Soft_Renderer::Triangle(const Gfx_Frame* tex, int blend, const Gfx_Vertex* 
         if (lo > hi) continue;
         double sx = double(min_x + lo) + 0.5, sy = double(py) + 0.5;
         if (tex) {
-            st.s = int32_t(
-                std::lround(std::clamp(ps.At(sx, sy, fx[0], fy[0]), -kMaxTexel, kMaxTexel) * 65536.0));
-            st.t = int32_t(
-                std::lround(std::clamp(pt.At(sx, sy, fx[0], fy[0]), -kMaxTexel, kMaxTexel) * 65536.0));
+            st.s = int32_t(Round(std::clamp(ps.At(sx, sy, fx[0], fy[0]), -kMaxTexel, kMaxTexel) * 65536.0));
+            st.t = int32_t(Round(std::clamp(pt.At(sx, sy, fx[0], fy[0]), -kMaxTexel, kMaxTexel) * 65536.0));
         }
         if (col_mode == COL_SMOOTH) {
             for (int k = 0; k < 4; ++k)
-                st.c[k] = int32_t(std::lround(pc[k].At(sx, sy, fx[0], fy[0]) * 65536.0));
+                st.c[k] = int32_t(Round(pc[k].At(sx, sy, fx[0], fy[0]) * 65536.0));
         }
         fn(&fb[size_t(py) * kW + size_t(min_x + lo)], int(hi - lo + 1), st);
     }
