@@ -24,10 +24,15 @@ struct Bz_Sample {
     float x, y;      // position
 };
 
-// The table of one segment.
+// The table of one segment, stored field by field so that the arc-length searches read
+// densely packed distances.
 struct Bz_Samples {
-    Bz_Sample samples[BZ_SAMPLES];
-    double Length() const { return samples[BZ_SAMPLES - 1].dist_tot; } // segment length
+    double dist_tot[BZ_SAMPLES]; // arc length from the segment start
+    float x[BZ_SAMPLES], y[BZ_SAMPLES];
+    double t[BZ_SAMPLES];     // curve parameter
+    double delta[BZ_SAMPLES]; // straight distance from the previous sample
+    Bz_Sample Sample(int i) const { return {t[i], delta[i], dist_tot[i], x[i], y[i]}; }
+    double Length() const { return dist_tot[BZ_SAMPLES - 1]; } // segment length
 };
 
 struct Bz_Point {
@@ -37,7 +42,14 @@ struct Bz_Point {
 // Sample index of parameter t: trunc(t / BZ_STEP), kept inside the table.
 int Sample_Index(double t);
 // de Casteljau evaluation of the cubic through p0..p3 at t.
-Bz_Point Bz_Eval(Bz_Point p0, Bz_Point p1, Bz_Point p2, Bz_Point p3, double t);
+inline Bz_Point Bz_Eval(Bz_Point p0, Bz_Point p1, Bz_Point p2, Bz_Point p3, double t) {
+    auto lerp = [t](Bz_Point a, Bz_Point b) {
+        return Bz_Point{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+    };
+    Bz_Point a = lerp(p0, p1), b = lerp(p1, p2), c = lerp(p2, p3);
+    Bz_Point d = lerp(a, b), e = lerp(b, c);
+    return lerp(d, e);
+}
 // Fills one table: t accumulated by adding BZ_STEP from 0, lengths summed sample to sample.
 void Bz_Sample_Segment(Bz_Samples& table, double p0x, double p0y, double p1x, double p1y, double p2x,
                        double p2y, double p3x, double p3y);

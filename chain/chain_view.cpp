@@ -2,6 +2,7 @@
 // level play, drawn over a plain background.
 #include "chain/chain_view.h"
 #include "chain/chain_draw.h"
+#include "chain/chain_frame.h"
 #include "chain/chain_hooks.h"
 #include "chain/colors.h"
 #include "chain/path.h"
@@ -42,10 +43,7 @@ bool ChainView_Load(const std::string& path_file) {
     LevelState_Reset();
     WinPoints = WinPointsStart = 1 << 30; // never fills: waves keep coming
     FirstFrame = 0;
-    Pieces_Reset();
-    ZList_Clear();
-    Paths_Reset();
-    Colors_Clear();
+    Chain_Reset();
     for (int c = 0; c < 6; ++c)
         Color_Add(c, 100);
     Path_File_Parse(path_file, Path_File_Context{});
@@ -57,11 +55,7 @@ void ChainView_Frame() {
         FrameTime = kDefaultFrameMs;
         FrameDt = kDefaultFrameMs / 1000;
     }
-    Pieces_Pre_Frame();
-    Paths_Generate();
-    Paths_Compute_Segments();
-    Paths_Move();
-    Pushers_Update();
+    Chain_Sim_Frame();
     Gfx_SetColor(24, 28, 36);
     Gfx_SetBlend(BLEND_SOLID);
     Gfx_DrawRect(0, 0, ScreenWidth, ScreenHeight);

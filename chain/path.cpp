@@ -113,7 +113,7 @@ const Bz_Samples& Path::Table(int seg) const {
 int Path::Compute_New_Pos(int seg, double t, double dist, int& out_seg, double& out_t) const {
     for (;;) {
         const Bz_Samples& tab = Table(seg);
-        double remaining = tab.Length() - tab.samples[Sample_Index(t)].dist_tot;
+        double remaining = tab.Length() - tab.dist_tot[Sample_Index(t)];
         if (remaining >= dist) {
             out_seg = seg;
             out_t = FindT(tab, t, dist);
@@ -133,7 +133,7 @@ int Path::Compute_New_Pos(int seg, double t, double dist, int& out_seg, double& 
 int Path::Compute_New_Pos_Back(int seg, double t, double dist, int& out_seg, double& out_t) const {
     for (;;) {
         const Bz_Samples& tab = Table(seg);
-        double here = tab.samples[Sample_Index(t)].dist_tot;
+        double here = tab.dist_tot[Sample_Index(t)];
         if (here >= dist) {
             out_seg = seg;
             out_t = FindT(tab, t, -dist);

@@ -18,10 +18,9 @@ void Enter_Layer(Piece* pc, int nz) {
 
 // Puts the pearl on sample i of its current segment with the heading of its direction.
 void Place_On_Sample(Piece* pc, const Bz_Samples& tab, int i, bool backward) {
-    const Bz_Sample& s = tab.samples[i];
-    pc->x = s.x;
-    pc->y = s.y;
-    pc->bz_dist = s.dist_tot;
+    pc->x = tab.x[i];
+    pc->y = tab.y[i];
+    pc->bz_dist = tab.dist_tot[i];
     if (!backward && i > 0) pc->angle = Bz_Heading(tab, i - 1, i);
     if (backward && i < BZ_SAMPLES - 1) pc->angle = Bz_Heading(tab, i + 1, i);
 }
@@ -39,7 +38,7 @@ int Piece::Go_Next_Point() {
     if (pt_crt < path->pts_count) return 1;
     pt_crt = path->pts_count - 1;
     t = BZ_T_LAST;
-    bz_dist = path->Table(pt_crt - 1).samples[Sample_Index(t)].dist_tot;
+    bz_dist = path->Table(pt_crt - 1).dist_tot[Sample_Index(t)];
     if (path->hole_pc2 && Chain_Hooks.Level_Lose) Chain_Hooks.Level_Lose();
     if (Chain_Hooks.Hole_Enter) Chain_Hooks.Hole_Enter(this);
     return 0;
@@ -71,7 +70,7 @@ int Piece::Move_OnPathBzSmpl_Pushed(double d) {
     Path* path = Get_Path();
     if (!path) return 0;
     double moved = 0;
-    double here = path->Table(pt_crt - 1).samples[Sample_Index(t)].dist_tot;
+    double here = path->Table(pt_crt - 1).dist_tot[Sample_Index(t)];
     while (here + d > path->Seg_Length(pt_crt - 1)) {
         double rest = path->Seg_Length(pt_crt - 1) - here;
         if (!Go_Next_Point()) return 0;
@@ -84,7 +83,7 @@ int Piece::Move_OnPathBzSmpl_Pushed(double d) {
     t = static_cast<float>(FindT(tab, t, d));
     int i = Sample_Index(t);
     Place_On_Sample(this, tab, i, false);
-    moved_on_frame = static_cast<float>(moved + (tab.samples[i].dist_tot - here));
+    moved_on_frame = static_cast<float>(moved + (tab.dist_tot[i] - here));
     Animate_Moving();
     return 1;
 }
@@ -93,7 +92,7 @@ int Piece::Move_OnPathBzSmpl_FallingBack(double d) {
     Path* path = Get_Path();
     if (!path) return 0;
     double moved = 0;
-    double here = path->Table(pt_crt - 1).samples[Sample_Index(t)].dist_tot;
+    double here = path->Table(pt_crt - 1).dist_tot[Sample_Index(t)];
     while (here < d) {
         if (!Go_Prev_Point()) {
             if (color == PC_FLAME_ORB || color == PC_ALARM)
@@ -105,13 +104,13 @@ int Piece::Move_OnPathBzSmpl_FallingBack(double d) {
         t = BZ_T_LAST;
         d -= here;
         moved += here;
-        here = path->Table(pt_crt - 1).samples[Sample_Index(t)].dist_tot;
+        here = path->Table(pt_crt - 1).dist_tot[Sample_Index(t)];
     }
     const Bz_Samples& tab = path->Table(pt_crt - 1);
     t = static_cast<float>(FindT(tab, t, -d));
     int i = Sample_Index(t);
     Place_On_Sample(this, tab, i, true);
-    moved_on_frame = static_cast<float>(moved + (here - tab.samples[i].dist_tot));
+    moved_on_frame = static_cast<float>(moved + (here - tab.dist_tot[i]));
     Animate_Moving();
     return 1;
 }
@@ -127,7 +126,8 @@ void Move_Tail(Piece* pc, int point, double pt, bool backward) {
         if (!pc->Go_Prev_Point()) return;
     const Bz_Samples& tab = path->Table(pc->pt_crt - 1);
     Place_On_Sample(pc, tab, Sample_Index(pc->t), backward);
-    pc->moved_on_frame = std::hypot(pc->x - pc->x_old, pc->y - pc->y_old);
+    float dx = pc->x - pc->x_old, dy = pc->y - pc->y_old;
+    pc->moved_on_frame = std::sqrt(dx * dx + dy * dy);
     pc->Animate_Moving();
 }
 } // namespace

@@ -15,8 +15,8 @@ Bz_Samples& Straight120() {
 TEST(BezierTest, StraightSegmentHasItsLengthAndFindTHalfwayIsOneHalf) {
     const Bz_Samples& tab = Straight120();
     EXPECT_NEAR(tab.Length(), 120.0, 1e-3);
-    EXPECT_EQ(tab.samples[0].t, 0.0);
-    EXPECT_NEAR(tab.samples[BZ_SAMPLES - 1].x, 120.0f, 1e-3);
+    EXPECT_EQ(tab.t[0], 0.0);
+    EXPECT_NEAR(tab.x[BZ_SAMPLES - 1], 120.0f, 1e-3);
     EXPECT_NEAR(FindT(tab, 0, 60), 0.5, 1e-3);
     EXPECT_NEAR(FindT(tab, 0.75, -30), 0.5, 1e-3);
 }
@@ -24,7 +24,7 @@ TEST(BezierTest, StraightSegmentHasItsLengthAndFindTHalfwayIsOneHalf) {
 TEST(BezierTest, FindTWithZeroOffsetKeepsTheArcLength) {
     const Bz_Samples& tab = Straight120();
     double t = FindT(tab, 0.4, 0);
-    EXPECT_NEAR(tab.samples[Sample_Index(t)].dist_tot, tab.samples[Sample_Index(0.4)].dist_tot,
+    EXPECT_NEAR(tab.dist_tot[Sample_Index(t)], tab.dist_tot[Sample_Index(0.4)],
                 0.05); // within the quantisation
 }
 

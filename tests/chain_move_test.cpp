@@ -55,12 +55,12 @@ TEST_F(ChainMoveTest, GapFallsBackFastOnlyWhenTheFacingColoursCanMatch) {
         Piece* q = Add_Pearl(c.front, 500);
         Add_Pearl(c.back, 200);
         q->spd = 80;
-        Chain_Frame();
+        Chain_Sim_Frame();
         EXPECT_EQ(bool(q->state & PCS_SLOW), c.slow);
-        Chain_Frame(); // the direction changed: rolling starts again from 0
+        Chain_Sim_Frame(); // the direction changed: rolling starts again from 0
         EXPECT_NEAR(q->spd, 400 * FrameDt, 1e-3);
         for (int f = 0; f < 100; ++f)
-            Chain_Frame();
+            Chain_Sim_Frame();
         EXPECT_NEAR(q->spd, c.slow ? 25 : 200, 1e-3) << c.front << "/" << c.back;
     }
 }
@@ -78,7 +78,7 @@ TEST_F(ChainMoveTest, FollowersStayOneContactBehindTheirLeader) {
         Place_At(pcs[i], 400 - 28 * i);
     }
     for (int f = 0; f < 120; ++f)
-        Chain_Frame();
+        Chain_Sim_Frame();
     EXPECT_GT(Arc(pcs[0]), 550);
     for (int i = 0; i + 1 < 5; ++i)
         EXPECT_NEAR(pcs[i + 1]->Compute_Dist_On_Bezier(pcs[i], 0), 28, 0.1) << i;
@@ -135,6 +135,22 @@ TEST_F(ChainMoveTest, FrozenBoardMovesOnlyPushedPearls) {
     double start = Arc(q);
     PcModPauseCnt = -1;
     for (int f = 0; f < 30; ++f)
-        Chain_Frame();
+        Chain_Sim_Frame();
     EXPECT_EQ(Arc(q), start);
+}
+
+TEST(ChainDemoTest, FasterWaveCatchesTheSlowerOneAndTheyMerge) {
+    Chain_Test_Reset();
+    for (int c = 0; c < 6; ++c)
+        Color_Add(c, 100);
+    Chain_Hooks.Hole_Enter = [](Piece* pc) { pc->Destroy_Basic(); };
+    ASSERT_TRUE(Path_File_Parse(ORBIVALE_FIXTURES "/paths/demo_path.txt", Path_File_Context{}));
+    ASSERT_EQ(Paths.count, 1);
+    bool merged = false;
+    for (int f = 0; f < 900 && !merged; ++f) {
+        Chain_Sim_Frame();
+        for (Piece* pc = Pieces.list_first; pc; pc = pc->list_next)
+            merged = merged || (pc->id < 13 && pc->burst_id != 0); // a first-wave pearl joined a later wave
+    }
+    EXPECT_TRUE(merged);
 }

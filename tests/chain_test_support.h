@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdlib>
 #include <string>
+#include "chain/chain_frame.h"
 #include "chain/chain_hooks.h"
 #include "chain/colors.h"
 #include "chain/path.h"
@@ -20,10 +21,7 @@ inline void Chain_Test_Reset(float frame_ms = 16) {
     LevelState_Reset();
     FirstFrame = 0;
     PcModPauseCnt = 0;
-    Pieces_Reset();
-    ZList_Clear();
-    Paths_Reset();
-    Colors_Clear();
+    Chain_Reset();
     Chain_Hooks_Reset();
     Chain_Hooks.Load_Elem_Image = nullptr;
     for (PcModType& k : PcModTypes)
@@ -57,7 +55,7 @@ inline void Place_At(Piece* pc, double s) {
     path->Compute_New_Pos(0, 0, s, seg, t);
     pc->pt_crt = pc->pt_crt_old = seg + 1;
     pc->t = static_cast<float>(t);
-    const Bz_Sample& smp = path->Table(seg).samples[Sample_Index(pc->t)];
+    const Bz_Sample smp = path->Table(seg).Sample(Sample_Index(pc->t));
     pc->x = pc->x_old = smp.x;
     pc->y = pc->y_old = smp.y;
     pc->bz_dist = pc->bz_dist_old = smp.dist_tot;
@@ -77,14 +75,4 @@ inline double Arc(const Piece* pc) {
     for (int s = 0; s < pc->pt_crt - 1; ++s)
         d += path->Seg_Length(s);
     return d;
-}
-
-// One simulation frame of the chain in the in-game order.
-inline void Chain_Frame() {
-    Pieces_Pre_Frame();
-    for (int i = 0; i < Paths.count; ++i)
-        Paths.pool[i].Generate_Piece();
-    Paths_Compute_Segments();
-    Paths_Move();
-    Pushers_Update();
 }

@@ -206,6 +206,6 @@ TEST_F(PathFileTest, HugeAndNegativeNumbersLoadAndRunWithoutHarm) {
     EXPECT_EQ(p.Seg_Length(0), 0.0); // a zero-length segment
     EXPECT_EQ(p.pts[2].x, 100000);
     for (int i = 0; i < 300; ++i)
-        Chain_Frame();
+        Chain_Sim_Frame();
     SUCCEED();
 }
