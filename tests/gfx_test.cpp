@@ -135,19 +135,53 @@ TEST_F(GfxTest, AdjacentShapesNeitherOverlapNorLeaveGaps) {
     Fill(0x000000);
     Gfx_SetBlend(BLEND_ALPHA);
     Gfx_SetAlpha(0.5f);
-    Gfx_DrawRect(10.3f, 10, 5.4f, 5); // shares the edge x = 15.7 with the next one
-    Gfx_DrawRect(15.7f, 10, 4.6f, 5);
+    // Shared edges and quad diagonals run through pixel centres: each pixel is drawn once.
+    Gfx_DrawRect(10.5f, 10.5f, 5, 5);
+    Gfx_DrawRect(15.5f, 10.5f, 5, 5);
+    Gfx_DrawRect(10.5f, 15.5f, 10, 3);
     Gfx_SetRotation(30);
-    Gfx_DrawRect(100.25f, 100.5f, 20, 20); // a turned quad: its diagonal is drawn once
+    Gfx_DrawRect(100.25f, 100.5f, 20, 20);
     Gfx_SetRotation(0);
     std::vector<uint32_t> px;
     ASSERT_TRUE(Gfx_ReadScreen(px));
-    for (int x = 10; x < 20; ++x)
-        EXPECT_TRUE(Near(px[12 * 800 + x] & 0xFFFFFF, 0x808080)) << "x " << x;
-    EXPECT_EQ(px[12 * 800 + 9] & 0xFFFFFF, 0u);
-    EXPECT_EQ(px[12 * 800 + 20] & 0xFFFFFF, 0u);
+    auto blue = [&](int x, int y) { return px[size_t(y) * 800 + x] & 0xFF; };
+    for (int y = 10; y < 18; ++y)
+        for (int x = 10; x < 20; ++x)
+            EXPECT_NEAR(int(blue(x, y)), 128, 1) << x << "," << y;
+    for (int i = 9; i <= 20; ++i)
+        EXPECT_EQ(blue(i, 9) + blue(i, 18) + blue(9, i) + blue(20, i), 0u) << i;
     for (uint32_t p : px)
         ASSERT_LE(p & 0xFF, 0x81u);
+}
+
+TEST_F(GfxTest, ShapesLandWhereTheyAreAskedAndStayInsideTheViewport) {
+    Fill(0x000000);
+    Gfx_Plot(10.7f, 20.2f);
+    Gfx_DrawLine(5, 30, 15, 30);
+    Gfx_DrawOval(100, 100, 20, 10);
+    std::vector<uint32_t> px;
+    ASSERT_TRUE(Gfx_ReadScreen(px));
+    auto lit = [&](int x, int y) { return (px[size_t(y) * 800 + x] & 0xFFFFFF) != 0; };
+    int plotted = 0;
+    for (uint32_t p : px)
+        if (p & 0xFFFFFF) ++plotted;
+    EXPECT_TRUE(lit(10, 20));
+    for (int x = 5; x <= 15; ++x)
+        EXPECT_TRUE(lit(x, 30)) << x;
+    EXPECT_FALSE(lit(4, 30) || lit(16, 30) || lit(10, 29) || lit(10, 31));
+    EXPECT_TRUE(lit(110, 105) && lit(101, 105) && lit(118, 105) && lit(110, 101) && lit(110, 108));
+    EXPECT_FALSE(lit(99, 105) || lit(120, 105) || lit(110, 99) || lit(110, 110) || lit(101, 101));
+    EXPECT_GT(plotted, 12 + 140);
+    EXPECT_LT(plotted, 12 + 170); // ellipse area 157
+
+    Gfx_SetViewport(50, 60, 10, 20);
+    Gfx_DrawRect(0, 0, 800, 600);
+    Gfx_SetViewport(52, 62, 2, 2);
+    Gfx_Cls();
+    Gfx_SetViewport(0, 0, 800, 600);
+    ASSERT_TRUE(Gfx_ReadScreen(px));
+    EXPECT_TRUE(lit(50, 60) && lit(59, 79) && !lit(52, 62) && !lit(53, 63) && lit(54, 62));
+    EXPECT_FALSE(lit(49, 60) || lit(60, 60) || lit(50, 59) || lit(50, 80));
 }
 
 TEST_F(GfxTest, NegativeHorizontalScaleMirrorsAboutTheHandle) {
