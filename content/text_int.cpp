@@ -1,4 +1,5 @@
-// Lenient integer conversion for content text.
+// Lenient integer conversion for content text; blanks are space and the control characters
+// tab to carriage return.
 #include "content/text_int.h"
 #include <climits>
 #include <cstdint>
@@ -18,7 +19,7 @@ int Digit_Value(char c, int base) {
 
 int Text_ToInt(const char* s, size_t n) {
     size_t i = 0;
-    while (i < n && (s[i] == ' ' || s[i] == '\t'))
+    while (i < n && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r')))
         ++i;
     bool negative = false;
     if (i < n && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
