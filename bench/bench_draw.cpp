@@ -198,8 +198,9 @@ bool Run_Gl(const Figures& soft) {
         return false;
     }
     SDL_GL_SetSwapInterval(0);
-    std::printf("draw opengl   %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
-                reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+    std::printf("draw opengl   %s, %s (SDL video driver %s)\n",
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                reinterpret_cast<const char*>(glGetString(GL_VERSION)), SDL_GetCurrentVideoDriver());
     {
         std::unique_ptr<Renderer> gl = Gl_CreateRenderer();
         if (gl) {
