@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
+#include "chain/chain_view.h"
 #include "engine/gfx.h"
 #include "engine/headless_platform.h"
 #include "engine/script.h"
@@ -12,6 +13,7 @@
 #include "shell/log.h"
 #include "shell/main_loop.h"
 #include "shell/options.h"
+#include "shell/screen.h"
 #include "shell/startup.h"
 
 namespace {
@@ -74,6 +76,15 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
         std::fprintf(stderr, "%s\n", kScreenFailedText);
         Platform_Set(nullptr);
         return 1;
+    }
+    if (!o.path_file.empty()) {
+        // Development view: one path file rolls on the menu's screen slot.
+        if (!ChainView_Load(o.path_file)) {
+            std::fprintf(stderr, "can't load the path file %s\n", o.path_file.c_str());
+            Platform_Set(nullptr);
+            return 1;
+        }
+        Screen_Register(0, {nullptr, nullptr, ChainView_Frame});
     }
     g_shot.file = o.screenshot;
     g_shot.frame = o.screenshot_frame;

@@ -1,5 +1,7 @@
 // Headless harness over the real start-up and main loop.
 #include "tests/harness.h"
+#include <gtest/gtest.h>
+#include <cstdio>
 #include "engine/gfx.h"
 #include "engine/headless_platform.h"
 #include "engine/platform.h"
@@ -22,6 +24,10 @@ Harness::Harness(uint32_t seed, const std::string& script, int frame_ms) {
     options.seed_given = true;
     options.seed = seed;
     options.frame_ms = frame_ms;
+    // Settings files go to a folder of the test run, never the player's own.
+    options.save_dir = ::testing::TempDir() + "orbivale_harness";
+    std::remove((options.save_dir + "/config.txt").c_str());
+    std::remove((options.save_dir + "/config.bin").c_str());
     Headless_Config hc;
     hc.frame_ms = frame_ms;
     hc.script = Script_Parse(script);

@@ -93,6 +93,7 @@ TEST(ShellTest, CtrlISetsDebugModeForTheRestOfTheRun) {
 
 TEST(ShellTest, MinimisingSuspendsIntoState8AndRestoringReturns) {
     Harness h(1, "2 minimise\n6 restore\n");
+    WindowedMode = 1;
     Screen_Register(1, {nullptr, nullptr, nullptr});
     ScreenState = 1;
     h.Run(3);
@@ -106,6 +107,7 @@ TEST(ShellTest, MinimisingSuspendsIntoState8AndRestoringReturns) {
 
 TEST(ShellTest, FocusLossInAVisibleWindowKeepsTheScreen) {
     Harness h(1, "2 focus_lost\n5 focus_gained\n");
+    WindowedMode = 1;
     ScreenState = 1;
     h.Run(3);
     EXPECT_EQ(ScreenState, 1);
@@ -129,6 +131,7 @@ void Remember_Mode(int windowed) { g_saved_mode = windowed; }
 
 TEST(ShellTest, MaximisingTheWindowSwitchesToFullScreenAndStoresIt) {
     Harness h(1, "2 maximise\n");
+    WindowedMode = 1;
     App_GetHooks().window_mode_saved = Remember_Mode;
     h.Run(3);
     App_GetHooks().window_mode_saved = nullptr;

@@ -93,8 +93,9 @@ bool Sdl_Platform::Open_Screen(int width, int height, int depth, int) {
         if (!full) SDL_SetWindowSize(window, width, height);
     }
     SDL_GL_MakeCurrent(window, context);
-    // A new renderer per opening: its generation makes every image texture be rebuilt.
-    renderer = Gl_CreateRenderer();
+    // The GL context survives the switch between window and full screen, so the renderer and
+    // its textures stay; only the output rectangle changes.
+    if (!renderer) renderer = Gl_CreateRenderer();
     if (!renderer) return false;
     swap_interval = -1;
     Update_Output();
