@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "engine/gfx.h"
 #include "engine/headless_platform.h"
 #include "engine/input.h"
 #include "engine/platform.h"
@@ -281,4 +282,65 @@ TEST_F(GUI_Fixture, DialogOpenedFromItsOwnButtonTakesOverAfterTheUpdate) {
     EXPECT_EQ(g_dialog_buttons.items.size(), 1u);
     EXPECT_TRUE(g_dialog_buttons.retired.empty());
     g_dialog_buttons.Clear();
+}
+
+namespace {
+TImage* Solid(uint32_t argb) {
+    TImage* img = Gfx_CreateImage(4, 4, 1, 0);
+    Pixmap pm = Gfx_LockImage(img, 0, false, true);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            pm.Pixmap_WritePixel(x, y, argb);
+    Gfx_UnlockImage(img);
+    return img;
+}
+
+uint32_t Pixel_At(int x, int y) {
+    std::vector<uint32_t> px;
+    EXPECT_TRUE(Gfx_ReadScreen(px));
+    return px.empty() ? 0 : px[size_t(y) * 800 + x] & 0xFFFFFF;
+}
+} // namespace
+
+TEST_F(GUI_Fixture, DrawShowsTheImageOfTheStrongestState) {
+    ASSERT_TRUE(Gfx_OpenScreen(800, 600, 0, 0));
+    TImage* def = Solid(0xFF0000FF);
+    TImage* hov = Solid(0xFF00FF00);
+    TImage* prs = Solid(0xFFFF0000);
+    TImage* chk = Solid(0xFFFFFF00);
+    TImage* dis = Solid(0xFF00FFFF);
+    struct Case {
+        int states, flags;
+        uint32_t rgb;
+    } cases[] = {
+        {BTN_PRESSED | BTN_HOVERED | BTN_DISABLED, 0x7F, 0xFF0000},
+        {BTN_DISABLED | BTN_HOVERED, 0x7F, 0x00FFFF},
+        {BTN_HOVERED | BTN_CHECKED, 0x7F, 0x00FF00},
+        {BTN_CHECKED, 0x7F, 0xFFFF00},
+        {BTN_CHECKED, BTN_HAS_DEFAULT, 0x0000FF},
+        {0, 0, 0x000000},
+        {BTN_HIDDEN, 0x7F, 0x000000},
+    };
+    for (const Case& c : cases) {
+        Gfx_Cls();
+        auto b = GUIBtn::Create(1, 10, 10);
+        b->SetInfo_Img2(def, BTN_HAS_DEFAULT, 1, 0);
+        b->SetInfo_Img2(hov, BTN_HAS_HOVERED, 1, 0);
+        b->SetInfo_Img2(prs, BTN_HAS_PRESSED, 1, 0);
+        b->SetInfo_Img2(chk, BTN_HAS_CHECK, 1, 0);
+        b->SetInfo_Img2(dis, BTN_HAS_DISABLED, 1, 0);
+        b->flags = c.flags;
+        b->states = c.states;
+        b->Draw();
+        EXPECT_EQ(Pixel_At(11, 11), c.rgb) << std::hex << c.states << " " << c.flags;
+    }
+    // Disabled without its own image: the default image at alpha 0.7.
+    Gfx_Cls();
+    auto b = GUIBtn::Create(1, 10, 10);
+    b->SetInfo_Img2(def, BTN_HAS_DEFAULT, 1, 0);
+    b->states = BTN_DISABLED;
+    b->Draw();
+    EXPECT_NEAR(int(Pixel_At(11, 11) & 255), 178, 2);
+    for (TImage* img : {def, hov, prs, chk, dis})
+        Gfx_FreeImage(img);
 }
