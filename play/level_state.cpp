@@ -3,6 +3,30 @@
 
 int Lives = 4;
 int Relaxed_Mode = 0;
+int LevelCrt = 1;
+int LevelFirst = 1;
+int Score = 0;
+int PlayedTime = 0;
+
+int ScoreStartLevel = 0;
+int LevelScore = 0;
+int HammerScore = 0;
+int ScoreChainCnt = 0;
+int ScoreComboCnt = 0;
+int ChainScore = 0;
+int ComboScore = 0;
+int LongestChain = 0;
+int LongestCombo = 0;
+int LongestSet = 0;
+int LevelTime = 0;
+int LevelCoins = 0;
+int GaugeStage = 0;
+
+int PausedBySuspend = 0;
+int Winning = 0;
+int LoseStage = -1;
+float LoseFade = 0;
+float LoseTextAlpha = 0;
 int WinPoints = 100;
 int WinPointsStart = 100;
 int Paused = 0;

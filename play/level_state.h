@@ -1,10 +1,35 @@
-// Level-run globals shared by the chain simulation and the level play: win gauge, lives,
-// modifier timers, run switches and the level-file settings the chain reads.
-// LevelState_Reset puts every value back to what a level start sets before the level file.
+// Level-run globals shared by the chain simulation and the level play: the match values,
+// score counters, win gauge, lives, win and lose sequence state, modifier timers, run switches
+// and the level-file settings the chain reads. Times are milliseconds unless said otherwise.
 #pragma once
 
-extern int Lives;          // lives left in the match
-extern int Relaxed_Mode;   // 1 = relaxed play (no losing)
+extern int Lives;        // lives left in the match
+extern int Relaxed_Mode; // 1 = relaxed play (no losing)
+extern int LevelCrt;     // current level number, 1-based catalogue index
+extern int LevelFirst;   // level at which the current match began
+extern int Score;        // match score; ScoreStartLevel + LevelScore after every change
+extern int PlayedTime;   // play time of the whole match, ms
+
+extern int ScoreStartLevel; // Score when the level (re)started
+extern int LevelScore;      // points of this attempt of the level, never below 0
+extern int HammerScore;     // points counting towards the hammer, never below 0
+extern int ScoreChainCnt;   // chain steps since the last shot that made no match
+extern int ScoreComboCnt;   // combo steps since the last shot that made no match
+extern int ChainScore;      // chain bonus points of this level
+extern int ComboScore;      // combo bonus points of this level
+extern int LongestChain;    // longest chain of this level
+extern int LongestCombo;    // highest combo of this level
+extern int LongestSet;      // largest set removed at once in this level
+extern int LevelTime;       // time spent in this level, ms
+extern int LevelCoins;      // coins shown on the level-complete dialog
+extern int GaugeStage;      // 0..3: gauge thresholds already celebrated
+
+extern int PausedBySuspend; // 1 = Paused was set because the application lost the focus
+extern int Winning;         // 1 while the win sequence runs
+extern int LoseStage;       // lose-sequence stage 0..4, -1 idle
+extern float LoseFade;      // alpha of the black veil of the lose sequence, 0..0.4
+extern float LoseTextAlpha; // alpha of the lives-left text, 0..1
+
 extern int WinPoints;      // gauge points still missing; no new wave starts once <= 0
 extern int WinPointsStart; // gauge size
 extern int Paused;         // 1 = simulation frozen (a dialog is up)

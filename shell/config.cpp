@@ -213,7 +213,10 @@ void Config_SetValue(const std::string& key, const std::string& value) {
     std::string file = Config_File();
     std::string text;
     bool whole = true;
-    if (!Read_Text(file, text, whole)) return;
+    if (!Read_Text(file, text, whole)) {
+        Log_Line("config.txt can't be read; " + key + " not saved");
+        return;
+    }
     if (!whole) {
         Log_Line("config.txt is too large to rewrite; " + key + " not saved");
         return;
