@@ -79,12 +79,25 @@ void Gauge_Celebrate() {
     }
 }
 
-void HUD_Draw() {
+void Draw_Plain(int blend) {
     Gfx_SetRotation(0);
     Gfx_SetScale(1, 1);
     Gfx_SetAlpha(1);
     Gfx_SetColor(255, 255, 255);
-    Gfx_SetBlend(BLEND_ALPHA);
+    Gfx_SetBlend(blend);
+}
+
+void Draw_Veil(float alpha) {
+    Draw_Plain(BLEND_ALPHA);
+    Gfx_SetColor(0, 0, 0);
+    Gfx_SetAlpha(alpha);
+    Gfx_DrawRect(0, 0, ScreenWidth, ScreenHeight);
+    Gfx_SetColor(255, 255, 255);
+    Gfx_SetAlpha(1);
+}
+
+void HUD_Draw() {
+    Draw_Plain(BLEND_ALPHA);
     Gfx_DrawImage(g_hud.bg, 0, 0, 0);
     Font_Select(HUD_FONT);
     if (Relaxed_Mode != 1) Text_DrawCentred(TxtLives + std::to_string(Lives), kLivesX, kTextY);
@@ -96,14 +109,7 @@ void HUD_Draw() {
 
 void Pause_DrawOverlay() {
     if (Paused != 1 || PausedBySuspend != 1) return;
-    Gfx_SetRotation(0);
-    Gfx_SetScale(1, 1);
-    Gfx_SetBlend(BLEND_ALPHA);
-    Gfx_SetColor(0, 0, 0);
-    Gfx_SetAlpha(kPauseAlpha);
-    Gfx_DrawRect(0, 0, ScreenWidth, ScreenHeight);
-    Gfx_SetColor(255, 255, 255);
-    Gfx_SetAlpha(1);
+    Draw_Veil(kPauseAlpha);
     Font_Select(kPauseFont);
     Text_DrawCentred(TxtPause, ScreenCenterX, ScreenCenterY);
 }

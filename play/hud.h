@@ -16,5 +16,9 @@ float Gauge_Fill();
 int Gauge_Width(int w);
 // At most one threshold per call: past half, past three quarters, full; GaugeStage 0 -> 3.
 void Gauge_Celebrate();
+// Plain drawing state for the screen's flat layers: no rotation, scale 1, opaque white, blend.
+void Draw_Plain(int blend);
+// A black rectangle over the whole screen at alpha; leaves the plain alpha-blended state.
+void Draw_Veil(float alpha);
 // Black veil and "PAUSE" while paused because the application lost the focus.
 void Pause_DrawOverlay();

@@ -7,6 +7,7 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "gui/modal.h"
+#include "play/hud.h"
 #include "play/ingame_steps.h"
 #include "play/level_run.h"
 #include "play/level_state.h"
@@ -34,9 +35,7 @@ bool Any_Key() {
 }
 
 void Box_Draw(const std::string& title, const std::string& text, const std::string& hint) {
-    Gfx_SetRotation(0);
-    Gfx_SetScale(1, 1);
-    Gfx_SetBlend(BLEND_ALPHA);
+    Draw_Plain(BLEND_ALPHA);
     Gfx_SetColor(16, 22, 40);
     Gfx_SetAlpha(0.85f);
     Gfx_DrawRect(kBoxX, kBoxY, kBoxW, kBoxH);

@@ -13,6 +13,7 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "play/ingame_dialogs.h"
+#include "play/hud.h"
 #include "play/ingame_steps.h"
 #include "play/level_state.h"
 #include "play/level_values.h"
@@ -163,11 +164,7 @@ void Board_Load() {
 }
 
 void Board_Draw() {
-    Gfx_SetRotation(0);
-    Gfx_SetScale(1, 1);
-    Gfx_SetAlpha(1);
-    Gfx_SetColor(255, 255, 255);
-    Gfx_SetBlend(BLEND_SOLID);
+    Draw_Plain(BLEND_SOLID);
     Gfx_DrawImage(g_run.board, 0, 0, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "chain/piece.h"
 #include "engine/gfx.h"
 #include "engine/sound.h"
+#include "play/hud.h"
 #include "play/ingame_dialogs.h"
 #include "play/ingame_steps.h"
 #include "play/level_run.h"
@@ -158,14 +159,8 @@ void Lose_Step() {
 
 void Lose_DrawOverlay() {
     if (Losing != 1 || Lives == 0) return;
-    Gfx_SetRotation(0);
-    Gfx_SetScale(1, 1);
-    Gfx_SetBlend(BLEND_ALPHA);
-    if (LoseFade > 0) {
-        Gfx_SetColor(0, 0, 0);
-        Gfx_SetAlpha(LoseFade);
-        Gfx_DrawRect(0, 0, ScreenWidth, ScreenHeight);
-    }
+    Draw_Plain(BLEND_ALPHA);
+    if (LoseFade > 0) Draw_Veil(LoseFade);
     if (LoseStage >= 1 && LoseStage <= 4) {
         Font_Select(kLoseFont);
         std::string text = Lose_Text();
