@@ -15,7 +15,7 @@ struct Chain_Hooks_Table {
     void (*Remove_By_Set)(Piece* pc, int index) = nullptr;
     // Removal of pc from everything; kind 1 matched, 2 popped, 0 and 3 silent.
     void (*Destroy)(Piece* pc, int kind, int color, int delay, int n) = nullptr;
-    // A pearl passed the track's last point.
+    // A pearl passed the track's last point; the hole decides whether that loses the level.
     void (*Hole_Enter)(Piece* pc) = nullptr;
     // Movement of a pearl in the hole; 0 when the level was lost (the track stops moving).
     int (*Hole_Move)(Piece* pc) = nullptr;

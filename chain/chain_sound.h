@@ -1,5 +1,5 @@
-// Sounds the chain simulation asks for. The calls are stand-ins until the sound service is
-// wired in; they keep the simulation's call sites in one place.
+// Sounds the chain simulation asks for, played through the sound manager; they keep the
+// simulation's call sites in one place.
 #pragma once
 
 void ChainSound_WaveStart(bool fast); // a wave starts: fast roll when point 0's speed is above 100

@@ -82,6 +82,10 @@ struct Path {
     bool Samples_Compute();    // samples every segment; false (and a log line) past the memory cap
     void GElem_Load_Images(int mirror, int board_id, const char* pack_folder);
     void Alarm_Reset();
+    void
+    Alarm_Update(); // per frame after the chain moved: alarm state, offer, alarm pearls (chain/alarm.cpp)
+    void Alarm_Pc_Create(); // an alarm pearl leaves the hole, invisible at first
+    void Win_Pc_Create();   // the level is won: a win pearl rises from the hole (chain/win_pearl.cpp)
 
     int Segments() const { return pts_count - 1; }
     const Bz_Samples& Table(int seg) const; // table of segment seg, clamped to the track

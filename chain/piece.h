@@ -143,6 +143,23 @@ struct Piece : GObj {
     void Place_At_Start(); // point 0, heading for point 1
     void Draw();           // drawing module
     void Draw_Hovered();   // drawing module
+
+    // Shots (chain/shot*.cpp).
+    void Move_Free();                       // one frame of flight (move_state 1)
+    void Move_Insert();                     // one frame of the glide into its placeholder (move_state 3)
+    int Hit_Test(const Piece* other) const; // 1 when the two pearls touch or overlap
+    void Check_Passed_Gap();                // adds to gap_coef for every gap between segments crossed
+    // Removal (chain/match*.cpp).
+    void Remove_By_Set(int index); // removal as member `index` of a set: modifier action or explosion
+    // Removal from everything; kind 1 exploded by a match, 2 popped, 0 and 3 silent; delay ms of
+    // the effects, n the size of the set it belonged to.
+    void Destroy(int kind, int c, int delay, int n);
+    // The hole (chain/hole.cpp).
+    void Hole_Enter();               // becomes the track's sinking pearl
+    void Hole_Exit();                // climbs out of the hole (its segment fell back)
+    int Hole_Enter_Fallen_Through(); // sinking pearl falls through; 0 when that lost the level
+    void Hole_Exit_Fallen_Through(); // the fallen-through pearl moves up to sinking
+    int Hole_Move();                 // one frame in the hole; 0 when the level was lost
 };
 
 // The pearl list and the roll-back queue.

@@ -39,7 +39,6 @@ int Piece::Go_Next_Point() {
     pt_crt = path->pts_count - 1;
     t = BZ_T_LAST;
     bz_dist = path->Table(pt_crt - 1).dist_tot[Sample_Index(t)];
-    if (path->hole_pc2 && Chain_Hooks.Level_Lose) Chain_Hooks.Level_Lose();
     if (Chain_Hooks.Hole_Enter) Chain_Hooks.Hole_Enter(this);
     return 0;
 }
