@@ -5,7 +5,6 @@
 #include "chain/gobj.h"
 #include "chain/path.h"
 #include "chain/piece.h"
-#include "content/level_catalogue.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "gui/gui_list.h"
@@ -63,8 +62,6 @@ void InGame_Register() {
 }
 
 void InGame_Load() {
-    Catalogue_Build();
-    Pieces_Load_Images();
     HUD_Load();
 }
 

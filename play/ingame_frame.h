@@ -8,7 +8,7 @@ struct GUI_List;
 // Registers screen state 1: enter Level_Start, leave Level_Leave, frame InGame_Frame; installs
 // the level-lost call of the chain and the stand-in dialogs where no dialog is installed.
 void InGame_Register();
-// Loads the in-game images once (board pearls, HUD) and builds the level catalogue.
+// Loads the in-game screen's own images once (HUD bar and gauge); start-up, after the pearls.
 void InGame_Load();
 // One in-game frame.
 void InGame_Frame();

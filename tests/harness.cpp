@@ -8,12 +8,8 @@
 #include "shell/log.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
-#include <gtest/gtest.h>
-#include "gui/modal.h"
 #include "play/ingame_frame.h"
 #include "play/match.h"
-#include "shell/paths.h"
-#include "shell/texts.h"
 
 namespace {
 Harness* g_current = nullptr;
@@ -58,10 +54,6 @@ std::vector<uint32_t> Harness::Screen() {
 }
 
 void Harness::StartLevel(int level) {
-    Paths_SetSaveDir(::testing::TempDir() + "orbivale_harness");
-    Texts_Init();
-    Modal_Reset();
-    GUI_InstallHooks();
     InGame_Load();
     InGame_Register();
     Match_StartAt(level);

@@ -13,9 +13,8 @@ struct Harness {
     App_Options options;
     // Runs n main-loop iterations (fewer when the game quits).
     void Run(int frames);
-    // Brings up what the in-game screen needs (texts, catalogue, images, the in-game screen,
-    // the dialog slot; a save folder under the test temp folder) and starts a new match at
-    // level: the level is running with its ready box open.
+    // Loads and registers the in-game screen and starts a new match at level: the level is
+    // running with its ready box open.
     void StartLevel(int level);
     // The current frame buffer, 800 x 600 ARGB.
     std::vector<uint32_t> Screen();
