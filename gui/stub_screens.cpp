@@ -3,6 +3,7 @@
 #include "gui/stub_screens.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
+#include "engine/sound.h"
 #include "shell/app_state.h"
 #include "shell/screen.h"
 
@@ -46,12 +47,18 @@ void Stub_Frame() {
     if (Key_Hit(VK_RETURN)) Screen_Set(State == 0 ? 2 : State == 2 ? 1 : 0);
     else if (State != 0 && Key_Hit(VK_ESCAPE)) Screen_Set(0);
 }
+
+// Entering the menu brings back its wind and the calm music track.
+void Menu_Enter() {
+    Ambience_StartMenu();
+    Music_Play(0);
+}
 }  // namespace
 
 void Stub_Screens_Load() {}
 
 void Stub_Screens_Register() {
-    Screen_Register(0, {nullptr, nullptr, Stub_Frame<0>});
+    Screen_Register(0, {Menu_Enter, nullptr, Stub_Frame<0>});
     Screen_Register(1, {nullptr, nullptr, Stub_Frame<1>});
     Screen_Register(2, {nullptr, nullptr, Stub_Frame<2>});
 }
