@@ -7,6 +7,7 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "play/hud.h"
+#include "play/ingame_frame.h"
 #include "play/ingame_dialogs.h"
 #include "play/ingame_steps.h"
 #include "play/level_run.h"
@@ -428,4 +429,26 @@ TEST(InGameTest, LevelPlaysAfterTheReadyBoxAndTheWinKeyLeadsToTheNextLevel) {
     EXPECT_EQ(ScreenState, 1);
     EXPECT_EQ(Winning, 0);
     EXPECT_EQ(Modal_Active(), 1); // the next level's ready box
+}
+
+TEST(InGameTest, LosingTheFocusPausesTheLevelAndOnlyThatPauseEndsWithTheFocus) {
+    Harness h(2);
+    h.StartLevel(1);
+    struct Case {
+        int dialog_paused; // a dialog had paused the level already
+        int paused_away, paused_back;
+    } cases[] = {{0, 1, 0}, {1, 1, 1}};
+    for (const Case& c : cases) {
+        Modal_Close();
+        Paused = c.dialog_paused;
+        PausedBySuspend = 0;
+        SuspendMode = 2;
+        InGame_Frame();
+        EXPECT_EQ(Paused, c.paused_away);
+        EXPECT_EQ(PausedBySuspend, 1 - c.dialog_paused);
+        SuspendMode = 0;
+        InGame_Frame();
+        EXPECT_EQ(Paused, c.paused_back);
+        EXPECT_EQ(PausedBySuspend, 0);
+    }
 }
