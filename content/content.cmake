@@ -15,7 +15,8 @@ set(EMBED_CPP ${CMAKE_BINARY_DIR}/content_embed.cpp)
 # linking orbivale_core, so edits elsewhere in the game do not trigger a new content run.
 file(GLOB CONTENTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/gen/*.cpp)
 add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp
-  ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp)
+  ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp
+  ${CMAKE_SOURCE_DIR}/content/text_int.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orbivale_contentgen PRIVATE ${ORBIVALE_WARNINGS})
 target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
@@ -38,3 +39,4 @@ target_link_libraries(orbivale_content PUBLIC orbivale_core)
 
 # Listening tool for the synthesised sounds.
 include(${CMAKE_SOURCE_DIR}/content/gen/sound_tool.cmake)
+include(${CMAKE_SOURCE_DIR}/content/gen/art_tool.cmake)

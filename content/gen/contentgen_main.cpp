@@ -92,15 +92,17 @@ struct Made {
     std::string err;
 };
 
-// Makes and writes every entry on two threads (the machine's two cores); the result does
-// not depend on the order, since each entry is drawn from its own name alone.
+// Makes and writes every entry on two threads (the machine's two cores); the level and path
+// files are written before the images, and otherwise the result does not depend on the order.
 bool Make_All(const Options& o, std::vector<Gen_Embedded>& files, size_t& total,
               std::map<std::string, double>& group_seconds) {
     const std::vector<Manifest_Entry>& all = Manifest_All();
     std::vector<Made> made(all.size());
     std::atomic<size_t> next{0};
+    bool texts = true;
     auto work = [&]() {
         for (size_t i; (i = next++) < all.size();) {
+            if ((all[i].kind == KIND_TEXT) != texts) continue;
             auto t0 = std::chrono::steady_clock::now();
             std::vector<uint8_t> bytes;
             Made& m = made[i];
@@ -111,9 +113,14 @@ bool Make_All(const Options& o, std::vector<Gen_Embedded>& files, size_t& total,
             m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         }
     };
-    std::thread helper(work);
-    work();
-    helper.join();
+    // Level and path files first: the boards are drawn along the tracks they describe.
+    for (bool phase : {true, false}) {
+        texts = phase;
+        next = 0;
+        std::thread helper(work);
+        work();
+        helper.join();
+    }
     for (size_t i = 0; i < all.size(); ++i) {
         if (!made[i].ok) {
             std::fprintf(stderr, "contentgen: %s: %s\n", all[i].name.c_str(), made[i].err.c_str());
