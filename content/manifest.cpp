@@ -7,11 +7,11 @@ const Manifest_Pack kManifestPacks[kManifestPackCount] = {
     {"Neutral", 26}, {"Water", 31}, {"Ice", 31}, {"Fire", 30}, {"Precious", 30}};
 
 namespace {
-// Decoration images per board, board 1 first, one row per pack.
+// Decoration images per board, board 1 first, one row per pack; they match the level
+// design (content/gen/gen_levels_boards.cpp), which the generator checks.
 const std::vector<int> kBoardElems[kManifestPackCount] = {
-    {2, 1, 0, 1, 1, 0, 2, 1, 0, 1, 1, 0, 1, 0}, {1, 1, 0, 2, 1, 0, 1, 1, 0, 1, 2, 0, 1},
-    {1, 0, 1, 1, 2, 0, 1, 1, 0, 1, 1, 0, 1},    {2, 1, 0, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1},
-    {1, 1, 0, 1, 1, 0, 1, 2, 0, 1, 1, 0, 1},
+    {0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0}, {0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0}, {0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0},
+    {0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0}, {0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0},
 };
 
 const char* const kPearlFiles[] = {"00_blue", "01_green", "02_magenta", "03_orange", "04_red", "05_yellow"};

@@ -78,7 +78,7 @@ TEST_F(ContentTest, ManifestHoldsTheGameContentOnceEach) {
     EXPECT_EQ(count[KIND_TEXT], 296);
     EXPECT_EQ(count[KIND_FONT], 2);
     EXPECT_EQ(count[KIND_SOUND], 37);
-    EXPECT_EQ(count[KIND_IMAGE], 325);
+    EXPECT_EQ(count[KIND_IMAGE], 282);
     for (const Manifest_Entry& e : Manifest_All())
         EXPECT_EQ(Manifest_Find(e.name), &e) << e.name;
 }

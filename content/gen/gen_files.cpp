@@ -1,21 +1,10 @@
 // Fonts and level files of the generated content, and the check of what the levels name.
 #include "content/gen/gen_files.h"
 #include <cstdlib>
-#include <filesystem>
+#include "content/gen/gen_levels.h"
 #include "content/gen/gen_write.h"
 
 namespace {
-// Files of the form dir/stem + NNN + ".txt" that exist from 001 without a hole.
-int Run_Length(const std::string& dir, const char* stem) {
-    int n = 0;
-    while (true) {
-        char b[32];
-        std::snprintf(b, sizeof b, "%s%03d.txt", stem, n + 1);
-        if (!std::filesystem::exists(dir + "/" + b)) return n;
-        ++n;
-    }
-}
-
 // Splits name ".\data\packs\<Pack>\level_NNN.txt" into its pack folder, stem and number.
 bool Level_Parts(const std::string& name, std::string& pack, std::string& stem, int& number) {
     const std::string head = ".\\data\\packs\\";
@@ -44,6 +33,31 @@ std::vector<std::string> Tokens(const std::string& text) {
     if (!cur.empty()) out.push_back(cur);
     return out;
 }
+
+// Level and path files come from the level design; the whole design is checked once.
+bool Level_File(const std::string& name, std::vector<uint8_t>& out, std::string& err) {
+    static std::string design_err;
+    static const bool design_ok = Gen_LevelsCheck(design_err);
+    std::string pack, stem;
+    int number = 0, p = 0;
+    if (!Level_Parts(name, pack, stem, number)) {
+        err = "not a level or path name";
+        return false;
+    }
+    if (!design_ok) {
+        err = "level design: " + design_err;
+        return false;
+    }
+    while (p < kManifestPackCount && pack != kManifestPacks[p].name)
+        ++p;
+    std::string text;
+    if (p == kManifestPackCount || !Gen_LevelText(p, number, stem == "path_", text, err)) {
+        if (err.empty()) err = "unknown pack " + pack;
+        return false;
+    }
+    out.assign(text.begin(), text.end());
+    return true;
+}
 } // namespace
 
 std::string Gen_FontSource(const std::string& name) {
@@ -55,30 +69,9 @@ std::string Gen_FontSource(const std::string& name) {
 
 bool Gen_CopiedFile(const Manifest_Entry& e, const std::string& data_dir, std::vector<uint8_t>& out,
                     std::string& err) {
-    std::string file;
-    if (e.kind == KIND_FONT) {
-        file = Gen_FontSource(e.name);
-    } else {
-        std::string pack, stem;
-        int number = 0;
-        if (!Level_Parts(e.name, pack, stem, number)) {
-            err = "not a level or path name";
-            return false;
-        }
-        std::string dir = data_dir + "/packs/" + pack;
-        int count = Run_Length(dir, stem.c_str());
-        if (count == 0) {
-            err = "no " + stem + "001.txt in " + dir;
-            return false;
-        }
-        char b[32];
-        std::snprintf(b, sizeof b, "%s%03d.txt", stem.c_str(), number);
-        file = dir + "/" + b;
-        if (!std::filesystem::exists(file)) {
-            std::snprintf(b, sizeof b, "%s%03d.txt", stem.c_str(), (number - 1) % count + 1);
-            file = dir + "/" + b;
-        }
-    }
+    (void)data_dir;
+    if (e.kind != KIND_FONT) return Level_File(e.name, out, err);
+    std::string file = Gen_FontSource(e.name);
     if (file.empty() || !Gen_ReadFile(file, out) || out.empty()) {
         err = "can't read " + file;
         return false;

@@ -1,14 +1,13 @@
-// Content the generator copies rather than draws: the two TrueType fonts from the system's
-// font packages, and the level and path files from the hand-written sources in the repository.
+// Content the generator does not draw: the two TrueType fonts copied from the system's font
+// packages, and the level and path files written by the level design (gen_levels.h).
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 #include "content/manifest.h"
 
-// The bytes of a font or text entry. data_dir holds packs/<Pack>/level_NNN.txt and
-// path_NNN.txt; a level without its own file reuses the pack's placeholder
-// ((N - 1) mod count) + 1, count being the pack's run of files from 001. False with err set.
+// The bytes of a font or text entry; level and path files come from the level design, which
+// is checked as a whole first (data_dir is not read). False with err set.
 bool Gen_CopiedFile(const Manifest_Entry& e, const std::string& data_dir, std::vector<uint8_t>& out,
                     std::string& err);
 // The system file a font entry is copied from ("" for other names).
