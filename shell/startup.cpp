@@ -12,6 +12,10 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "gui/stub_screens.h"
+#include "play/gun.h"
+#include "play/gun_hooks.h"
+#include "play/ingame_frame.h"
+#include "play/match.h"
 #include "play/pointer.h"
 #include "shell/app_hooks.h"
 #include "shell/app_state.h"
@@ -82,6 +86,8 @@ void Logo_Finish() {
 void Images_LoadAll() {
     Catalogue_Build();
     Pieces_Load_Images();
+    Gun_LoadImages();
+    InGame_Load();
     Stub_Screens_Load();
 }
 
@@ -136,9 +142,14 @@ bool App_Boot(const App_Options& o) {
     Music_Load(0, 1);
     MusicSlot = 0;
     Music_Play(0);
-    // 16. The main menu.
+    // 16. The screens; the main menu is entered (or, from the command line, a match at a level).
     Stub_Screens_Register();
-    Screen_Set(0);
+    InGame_Register();
+    Shooting_InstallHooks();
+    if (o.level > 0)
+        Match_StartAt(o.level);
+    else
+        Screen_Set(0);
     // 17. First run: the welcome and name-entry dialog arrives with the dialogs.
     return true;
 }
