@@ -5,113 +5,276 @@
 #include <cmath>
 #include <string>
 #include "content/gen/gen_groups.h"
+#include "content/gen/gen_pearls.h"
 
 namespace {
 bool Ends(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Bow limbs across the barrel; `pull` 0..1 draws the string back (the firing animation).
-void Bow(cairo_t* cr, double cx, double cy, double pull, bool top) {
-    double span = 62, bend = 20 - 12 * pull;
+// String pull of firing frame f: 0 drawn back behind the loaded pearl, then it snaps forward
+// and swings back to rest by the last frame.
+double Nock_Y(int f, int frames) {
+    if (f == 0) return 50;
+    double t = (f - 1.0) / (frames - 2.0);
+    return 88 + 30 * std::exp(-4 * t) * std::cos(7 * t) - 38 * t * t;
+}
+
+// Bow limbs across the stock and the string to the nock; `under` draws the soft shadow only.
+void Bow(cairo_t* cr, int f, int frames, bool under) {
+    double nock = Nock_Y(f, frames), flex = f == 0 ? 0 : 6 * std::exp(-3.0 * f / frames);
+    double tip_y = 64 + flex;
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    auto limbs = [&]() {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 12, tip_y);
+        cairo_curve_to(cr, 22, 104, 58, 106, 78.5, 104);
+        cairo_curve_to(cr, 99, 106, 135, 104, 145, tip_y);
+    };
+    if (under) {
+        for (int k = 0; k < 3; ++k) {
+            limbs();
+            cairo_set_line_width(cr, 18 - k * 5);
+            Gen_SetColor(cr, {0, 0, 0}, 0.12);
+            cairo_stroke(cr);
+        }
+        return;
+    }
     cairo_new_path(cr);
-    cairo_move_to(cr, cx - span, cy - 6);
-    cairo_curve_to(cr, cx - span * 0.5, cy + bend, cx + span * 0.5, cy + bend, cx + span, cy - 6);
-    cairo_set_line_width(cr, top ? 5 : 9);
-    Gen_SetColor(cr, top ? Gen_Rgb{0.85, 0.7, 0.4} : Gen_Rgb{0.35, 0.22, 0.1}, 1);
+    cairo_move_to(cr, 12, tip_y);
+    cairo_line_to(cr, 78.5, nock);
+    cairo_line_to(cr, 145, tip_y);
+    cairo_set_line_width(cr, 2.2);
+    Gen_SetColor(cr, {0.2, 0.15, 0.1}, 0.8);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 1.2);
+    Gen_SetColor(cr, {1, 0.97, 0.85}, 1);
     cairo_stroke(cr);
-    cairo_move_to(cr, cx - span, cy - 6);
-    cairo_line_to(cr, cx, cy - 6 - 30 * pull);
-    cairo_line_to(cr, cx + span, cy - 6);
-    cairo_set_line_width(cr, 1.5);
-    Gen_SetColor(cr, {0.95, 0.95, 0.9}, 0.9);
+    limbs();
+    cairo_set_line_width(cr, 10);
+    Gen_SetColor(cr, {0.16, 0.08, 0.03});
     cairo_stroke(cr);
+    limbs();
+    cairo_set_line_width(cr, 7);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 60, 0, 110);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.85, 0.62, 0.3);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.45, 0.25, 0.1);
+    cairo_set_source(cr, p);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(p);
+    limbs();
+    cairo_set_line_width(cr, 2);
+    Gen_SetColor(cr, {1, 0.9, 0.6}, 0.6);
+    cairo_stroke(cr);
+    for (int side = -1; side <= 1; side += 2) { // brass tips
+        Gen_Sphere(cr, 78.5 + side * 66.5, tip_y, 4.5, {0.95, 0.75, 0.3});
+    }
+    Gen_Sphere(cr, 78.5, nock, 3, {0.9, 0.85, 0.7});
+}
+
+void Base(cairo_t* cr) {
+    Gen_SetColor(cr, {0.08, 0.06, 0.05});
+    cairo_arc(cr, 60, 60, 52, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(20, 15, 100, 105);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.95, 0.8, 0.45);
+    cairo_pattern_add_color_stop_rgb(p, 0.5, 0.62, 0.45, 0.2);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.35, 0.22, 0.1);
+    cairo_arc(cr, 60, 60, 49, 0, 2 * M_PI);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    Gen_SetColor(cr, {0.12, 0.09, 0.07});
+    cairo_arc(cr, 60, 60, 40, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_t* q = cairo_pattern_create_radial(52, 50, 4, 60, 60, 38);
+    cairo_pattern_add_color_stop_rgb(q, 0, 0.45, 0.42, 0.45);
+    cairo_pattern_add_color_stop_rgb(q, 1, 0.18, 0.17, 0.2);
+    cairo_arc(cr, 60, 60, 37, 0, 2 * M_PI);
+    cairo_set_source(cr, q);
+    cairo_fill(cr);
+    cairo_pattern_destroy(q);
+    for (int k = 0; k < 12; ++k) // rivets on the brass ring
+        Gen_Sphere(cr, 60 + 44.5 * std::cos(k * M_PI / 6), 60 + 44.5 * std::sin(k * M_PI / 6), 2.6,
+                   {0.95, 0.85, 0.55});
+}
+
+// The stock the pearls lie on, pointing down (+y) to the muzzle.
+void Stock(cairo_t* cr) {
+    Gen_RoundRectPath(cr, 62, 22, 33, 118, 12);
+    Gen_SetColor(cr, {0.12, 0.06, 0.02});
+    cairo_fill(cr);
+    Gen_RoundRectPath(cr, 64.5, 24.5, 28, 113, 10);
+    cairo_pattern_t* p = cairo_pattern_create_linear(64, 0, 93, 0);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.38, 0.2, 0.08);
+    cairo_pattern_add_color_stop_rgb(p, 0.35, 0.72, 0.45, 0.2);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.3, 0.15, 0.06);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    Gen_RoundRectPath(cr, 71.5, 28, 14, 100, 7); // the groove the pearls sit in
+    Gen_SetColor(cr, {0.18, 0.09, 0.03});
+    cairo_fill(cr);
+    for (double y : {34.0, 124.0}) { // brass bands
+        cairo_rectangle(cr, 63, y, 31, 6);
+        Gen_SetColor(cr, {0.9, 0.7, 0.3});
+        cairo_fill(cr);
+    }
+    Gen_RoundRectPath(cr, 66, 128, 25, 12, 5);
+    Gen_SetColor(cr, {0.85, 0.65, 0.25});
+    cairo_fill(cr);
+}
+
+// Fixed parts over the pearls: side clamps of the groove and the front sight.
+void Top(cairo_t* cr) {
+    for (int side = -1; side <= 1; side += 2) {
+        Gen_RoundRectPath(cr, 78.5 + side * 15 - 4, 84, 8, 16, 3);
+        Gen_SetColor(cr, {0.25, 0.15, 0.05});
+        cairo_fill(cr);
+        Gen_RoundRectPath(cr, 78.5 + side * 15 - 3, 85, 6, 14, 2.5);
+        Gen_SetColor(cr, {0.95, 0.78, 0.4});
+        cairo_fill(cr);
+    }
+    Gen_Ring(cr, 78.5, 134, 6, 3, {0.2, 0.12, 0.05}, 1);
+    Gen_Ring(cr, 78.5, 134, 6, 1.8, {1, 0.85, 0.45}, 1);
+    Gen_Sphere(cr, 78.5, 104, 5, {0.2, 0.75, 0.95});
 }
 
 void Gun_Image(const Manifest_Entry& e, Gen_Canvas& c) {
-    double cx = e.frame_w / 2.0, cy = e.frame_h / 2.0;
     cairo_t* cr = c.cr;
-    if (Ends(e.name, "\\00.png")) {
-        Gen_Glow(cr, cx, cy, 60, {0, 0, 0}, 0.5);
-        Gen_Sphere(cr, cx, cy, 44, {0.45, 0.42, 0.38});
-        Gen_Ring(cr, cx, cy, 38, 4, {0.75, 0.62, 0.3}, 1);
-    } else if (Ends(e.name, "\\02.png")) {
-        Gen_RoundRectPath(cr, cx - 11, cy - 10, 22, 70, 8);
-        Gen_SetColor(cr, {0.5, 0.32, 0.15});
-        cairo_fill(cr);
-        Gen_Sphere(cr, cx, cy, 24, {0.6, 0.45, 0.25});
-    } else if (Ends(e.name, "\\10.png")) {
-        Gen_Ring(cr, cx, cy, 26, 3, {0.9, 0.78, 0.4}, 0.9);
-        Gen_Sphere(cr, cx, cy + 62, 6, {0.9, 0.78, 0.4});
-    } else { // 01.png, 11.png: strips of the bow drawn back and released
-        bool top = Ends(e.name, "\\11.png");
-        for (int f = 0; f < e.frames; ++f) {
-            c.Cell(e, f);
-            double pull = f == 0 ? 0 : 1.0 - (f - 1.0) / (e.frames - 1.0);
-            Bow(c.cr, cx, cy + 30, pull, top);
-        }
+    if (Ends(e.name, "\\00.png")) return Base(cr);
+    if (Ends(e.name, "\\02.png")) return Stock(cr);
+    if (Ends(e.name, "\\10.png")) return Top(cr);
+    bool top = Ends(e.name, "\\11.png"); // 01.png is the shadow under the bow
+    for (int f = 0; f < e.frames; ++f) {
+        c.Cell(e, f);
+        Bow(c.cr, f, e.frames, !top);
     }
 }
 
 void Pointer(const Manifest_Entry& e, cairo_t* cr) {
-    double cx = e.frame_w / 2.0, cy = e.frame_h / 2.0;
+    const double cx = 16, cy = 16;
+    int colour = -1;
     Gen_Rgb c = {1, 1, 1};
-    if (e.name.find("pointer_0") != std::string::npos) c = Gen_PearlColor(e.name[e.name.size() - 5] - '0');
-    if (Ends(e.name, "joker.png")) c = {0.95, 0.95, 0.95};
+    if (e.name.find("pointer_0") != std::string::npos) {
+        colour = e.name[e.name.size() - 5] - '0';
+        c = Gen_PearlColor(colour);
+    }
     if (Ends(e.name, "fireball.png")) c = {1, 0.45, 0.05};
-    Gen_Ring(cr, cx, cy, 10, 3, c, 1);
-    Gen_SetColor(cr, c, 1);
-    cairo_move_to(cr, cx + 15, cy);
-    cairo_line_to(cr, cx + 5, cy - 6);
-    cairo_line_to(cr, cx + 5, cy + 6);
+    Gen_Glow(cr, cx, cy, 16, Gen_Mix(c, {1, 1, 1}, 0.4), 0.45);
+    Gen_Ring(cr, cx, cy, 10, 4.5, {0.05, 0.05, 0.08}, 0.8);
+    Gen_Ring(cr, cx, cy, 10, 2.5, Gen_Mix(c, {1, 1, 1}, 0.25), 1);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx + 16, cy);
+    cairo_line_to(cr, cx + 8, cy - 5);
+    cairo_line_to(cr, cx + 8, cy + 5);
     cairo_close_path(cr);
+    Gen_SetColor(cr, {1, 1, 1}, 1);
     cairo_fill(cr);
-    Gen_Glow(cr, cx, cy, 5, c, 0.8);
+    if (colour >= 0) {
+        Gen_SymbolPath(cr, cx, cy, 4.5, colour);
+        Gen_SetColor(cr, {1, 1, 1}, 1);
+        cairo_fill(cr);
+    } else if (Ends(e.name, "joker.png")) {
+        for (int k = 0; k < 6; ++k)
+            Gen_Glow(cr, cx + 5 * std::cos(k * M_PI / 3), cy + 5 * std::sin(k * M_PI / 3), 3,
+                     Gen_PearlColor(k), 1);
+    } else {
+        Gen_Glow(cr, cx, cy, 6, {1, 0.9, 0.4}, 1);
+    }
 }
 
-// Hammer head and handle, rocked by `swing` radians, in colour c.
-void Hammer(cairo_t* cr, double cx, double cy, double s, double swing, Gen_Rgb head, Gen_Rgb handle) {
+// Hammer head and handle, rocked by `swing` radians; `glint` 0..1 sweeps a shine across the
+// head (-1 for none).
+void Hammer(cairo_t* cr, double cx, double cy, double s, double swing, Gen_Rgb head, Gen_Rgb handle,
+            double glint) {
     cairo_save(cr);
-    cairo_translate(cr, cx, cy + s * 0.35);
-    cairo_rotate(cr, -0.5 + swing);
+    cairo_translate(cr, cx, cy + s * 0.32);
+    cairo_rotate(cr, -0.55 + swing);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cr, s * 0.1);
-    Gen_SetColor(cr, handle);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 0, -s * 0.62);
-    cairo_stroke(cr);
-    Gen_RoundRectPath(cr, -s * 0.3, -s * 0.8, s * 0.6, s * 0.26, s * 0.06);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, -s * 0.8, 0, -s * 0.54);
-    Gen_Rgb hi = Gen_Mix(head, {1, 1, 1}, 0.5), lo = Gen_Mix(head, {0, 0, 0}, 0.4);
+    for (int pass = 0; pass < 2; ++pass) { // outline, then the wood
+        cairo_set_line_width(cr, s * (pass ? 0.09 : 0.14));
+        Gen_SetColor(cr, pass ? handle : Gen_Rgb{0.1, 0.06, 0.03});
+        cairo_move_to(cr, 0, s * 0.05);
+        cairo_line_to(cr, 0, -s * 0.6);
+        cairo_stroke(cr);
+    }
+    double hx = -s * 0.34, hy = -s * 0.84, hw = s * 0.68, hh = s * 0.3;
+    Gen_RoundRectPath(cr, hx - 2, hy - 2, hw + 4, hh + 4, s * 0.08);
+    Gen_SetColor(cr, {0.08, 0.07, 0.06});
+    cairo_fill(cr);
+    Gen_RoundRectPath(cr, hx, hy, hw, hh, s * 0.06);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, hy, 0, hy + hh);
+    Gen_Rgb hi = Gen_Mix(head, {1, 1, 1}, 0.55), lo = Gen_Mix(head, {0, 0, 0}, 0.45);
     cairo_pattern_add_color_stop_rgb(p, 0, hi.r, hi.g, hi.b);
+    cairo_pattern_add_color_stop_rgb(p, 0.45, head.r, head.g, head.b);
     cairo_pattern_add_color_stop_rgb(p, 1, lo.r, lo.g, lo.b);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
+    for (int side = -1; side <= 1; side += 2) { // bands at both faces
+        cairo_rectangle(cr, side < 0 ? hx + hw * 0.1 : hx + hw * 0.82, hy, hw * 0.08, hh);
+        Gen_SetColor(cr, Gen_Mix(head, {0, 0, 0}, 0.35), 0.8);
+        cairo_fill(cr);
+    }
+    if (glint >= 0) {
+        Gen_RoundRectPath(cr, hx, hy, hw, hh, s * 0.06);
+        cairo_save(cr);
+        cairo_clip(cr);
+        double gx = hx - hw * 0.3 + glint * hw * 1.6;
+        cairo_move_to(cr, gx, hy);
+        cairo_line_to(cr, gx + hw * 0.12, hy);
+        cairo_line_to(cr, gx - hw * 0.05, hy + hh);
+        cairo_line_to(cr, gx - hw * 0.17, hy + hh);
+        cairo_close_path(cr);
+        Gen_SetColor(cr, {1, 1, 1}, 0.6);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
     cairo_restore(cr);
 }
 
-void Hammer_Image(const Manifest_Entry& e, Gen_Canvas& c) {
-    if (e.name.find("hammer_fill_") != std::string::npos) {
-        Gen_Glow(c.cr, 12, 12, 12, {1, 0.85, 0.3}, 1);
-        Gen_Sphere(c.cr, 12, 12, 5, {1, 0.9, 0.5});
-        return;
+// One eighth of the charge ring round the hammer icon: an arc about the ring's centre, drawn in
+// the 24 x 24 cell whose top left corner is on screen at (x, y).
+void Fill_Segment(cairo_t* cr, int i) {
+    static const int at[8][2] = {{754, 50},  {768, 78}, {754, 107}, {725, 123},
+                                 {697, 106}, {684, 78}, {697, 51},  {724, 40}};
+    const double ring_x = 738, ring_y = 92, r = 41;
+    double cx = ring_x - at[i][0], cy = ring_y - at[i][1];
+    double a = std::atan2(at[i][1] + 12 - ring_y, at[i][0] + 12 - ring_x);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    const double widths[3] = {9, 6, 2.5};
+    const Gen_Rgb colours[3] = {{1, 0.6, 0.1}, {1, 0.82, 0.3}, {1, 1, 0.85}};
+    for (int k = 0; k < 3; ++k) {
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, cy, r, a - 0.3, a + 0.3);
+        cairo_set_line_width(cr, widths[k]);
+        Gen_SetColor(cr, colours[k], k ? 1 : 0.5);
+        cairo_stroke(cr);
     }
-    int level = e.name[e.name.find("hammer") + 6] - '1';
-    static const Gen_Rgb heads[3] = {{0.55, 0.5, 0.45}, {0.8, 0.82, 0.88}, {0.95, 0.78, 0.25}};
+}
+
+void Hammer_Image(const Manifest_Entry& e, Gen_Canvas& c) {
+    size_t fill = e.name.find("hammer_fill_");
+    if (fill != std::string::npos) return Fill_Segment(c.cr, std::clamp(e.name[fill + 12] - '0', 0, 7));
+    int level = std::clamp(e.name[e.name.find("hammer") + 6] - '1', 0, 2);
+    static const Gen_Rgb heads[3] = {{0.6, 0.55, 0.5}, {0.72, 0.78, 0.88}, {0.98, 0.78, 0.25}};
+    static const Gen_Rgb glows[3] = {{1, 0.85, 0.5}, {0.6, 0.85, 1}, {1, 0.7, 0.2}};
     bool gray = Ends(e.name, "_gray.png");
     double s = e.frame_w;
     for (int f = 0; f < e.frames; ++f) {
         c.Cell(e, f);
-        double swing = 0.35 * std::sin(2 * M_PI * f / std::max(e.frames, 1));
+        double t = static_cast<double>(f) / std::max(e.frames, 1);
         if (gray) {
-            Hammer(c.cr, s / 2, s / 2, s * 0.8, 0, {0.45, 0.45, 0.45}, {0.35, 0.35, 0.35});
-        } else {
-            Gen_Glow(c.cr, s / 2, s / 2, s / 2, {1, 0.9, 0.5},
-                     0.25 + 0.2 * std::cos(2 * M_PI * f / e.frames));
-            Hammer(c.cr, s / 2, s / 2, s * 0.8, swing, heads[std::clamp(level, 0, 2)], {0.5, 0.3, 0.12});
+            Hammer(c.cr, s / 2, s / 2, s * 0.78, 0, {0.42, 0.42, 0.42}, {0.3, 0.3, 0.3}, -1);
+            continue;
         }
+        Gen_Glow(c.cr, s / 2, s / 2, s / 2, glows[level], 0.3 + 0.2 * std::cos(2 * M_PI * t));
+        Hammer(c.cr, s / 2, s / 2, s * 0.78, 0.2 * std::sin(2 * M_PI * t), heads[level], {0.55, 0.33, 0.13},
+               t);
+        if (level == 2)
+            Gen_Star(c.cr, s * 0.3, s * 0.25, s * 0.12 * (1 + std::sin(2 * M_PI * t)), s * 0.02, 4, 0,
+                     {1, 1, 0.9}, 0.9);
     }
 }
 } // namespace
