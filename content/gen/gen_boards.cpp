@@ -54,8 +54,9 @@ void Groove(cairo_t* cr, const std::vector<Gen_TrackSample>& line, const Gen_Boa
     Stroke_Line(cr, line, 38, t.rim, 1, 0.5, 0.5);
     Stroke_Line(cr, line, 33, Gen_Mix(t.groove, {0, 0, 0}, 0.4), 1);
     Stroke_Line(cr, line, 30, t.groove, 1, 0.8, 1.2);
-    Stroke_Line(cr, line, 20, t.floor, 1, 0.5, 0.8);
-    Stroke_Line(cr, line, 6, t.glow, t.glow_alpha, 0.5, 0.8);
+    // A thin glow along both walls of the floor (light, water glint, lava).
+    Stroke_Line(cr, line, 26, t.glow, t.glow_alpha, 0.5, 0.8);
+    Stroke_Line(cr, line, 22, t.floor, 1, 0.5, 0.8);
 }
 
 // A round opening ringed with the rim colour; `depth` darkens its inside (a hole is deeper

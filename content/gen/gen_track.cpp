@@ -119,16 +119,13 @@ void Gen_ParseTracks(const std::string& path_text, Gen_BoardTracks& out) {
 }
 
 bool Gen_LoadBoardTracks(int pack, int board, Gen_BoardTracks& out) {
-    for (int pass = 0; pass < 2; ++pass)
-        for (int n = 1; n <= kManifestPacks[pack].levels; ++n) {
-            std::string level = Read_Text(Manifest_LevelName(pack, n));
-            size_t at = level.find("BOARD=");
-            if (at == std::string::npos) continue;
-            int b = Text_ToInt(level.c_str() + at + 6, level.size() - at - 6);
-            bool mirrored = level.find("MIRRORED_") != std::string::npos;
-            if (b != board || (pass == 0 && mirrored)) continue;
-            Gen_ParseTracks(Read_Text(Manifest_PathName(pack, n)), out);
-            return true;
-        }
+    for (int n = 1; n <= kManifestPacks[pack].levels; ++n) {
+        std::string level = Read_Text(Manifest_LevelName(pack, n));
+        size_t at = level.find("BOARD=");
+        if (at == std::string::npos || Text_ToInt(level.c_str() + at + 6, level.size() - at - 6) != board)
+            continue;
+        Gen_ParseTracks(Read_Text(Manifest_PathName(pack, n)), out);
+        return true;
+    }
     return false;
 }

@@ -1,6 +1,6 @@
-// Tracks of a board as the content generator sees them: the first unmirrored level that uses
-// the board, its path file's control points and board elements, and each track's centre line
-// sampled from the same cubic Bezier segments the game samples.
+// Tracks of a board as the content generator sees them: the first level that uses the board, its path file's
+// control points and board elements, and each track's centre line sampled from the same cubic Bezier segments
+// the game samples.
 #pragma once
 #include <string>
 #include <vector>
@@ -24,6 +24,7 @@ struct Gen_BoardTracks {
 // Reads the tracks of a path file text. Samples are about one unit apart.
 void Gen_ParseTracks(const std::string& path_text, Gen_BoardTracks& out);
 // The tracks of board `board` of pack `pack` from the level files already in the content
-// folder: the first level naming it without mirroring, else the first naming it at all.
-// False when no level names the board.
+// folder: those of the first level naming the board, as written (a mirrored level flips both
+// its board and its track, so the unmirrored coordinates fit the image). False when no level
+// names the board.
 bool Gen_LoadBoardTracks(int pack, int board, Gen_BoardTracks& out);
