@@ -1,6 +1,7 @@
 // orbivale_artsheet CONTENT_DIR OUT_DIR: pictures of the generated art, each also in grey:
 // "pack_<Pack>.png" (level 1 of every pack: board, elements, a chain along the first track,
-// the gun, an item and the interface), "chain.png" (every colour, joker and specials close up,
+// the gun, an item and the interface), "board_<Pack>_<N>.png" (every board as it is),
+// "chain.png" (every colour, joker and specials close up,
 // rolling frames side by side) and "gun.png" (the firing frames of the gun).
 #include <cairo.h>
 #include <cmath>
@@ -250,6 +251,14 @@ int main(int argc, char** argv) {
     Paths_SetContentDir(argv[1]);
     for (int p = 0; p < kManifestPackCount; ++p)
         Pack_Sheet(p, argv[2]);
+    for (int p = 0; p < kManifestPackCount; ++p)
+        for (int b = 1; b <= Manifest_BoardCount(p); ++b) {
+            cairo_surface_t* bg = Load(Manifest_BoardBgName(p, b));
+            cairo_surface_write_to_png(bg, (std::string(argv[2]) + "/board_" + kManifestPacks[p].name + "_" +
+                                            std::to_string(b) + ".png")
+                                               .c_str());
+            cairo_surface_destroy(bg);
+        }
     Closeups(argv[2]);
     Gun_Sheet(argv[2]);
     return 0;
