@@ -8,6 +8,8 @@
 #include "engine/gfx.h"
 #include "engine/headless_platform.h"
 #include "engine/script.h"
+#include "play/autoplay.h"
+#include "play/level_check.h"
 #include "shell/app_state.h"
 #include "shell/graphics_start.h"
 #include "shell/log.h"
@@ -32,6 +34,7 @@ void Write_Screenshot() {
 }
 
 void After_Frame() {
+    Autoplay_AfterFrame();
     if (!g_shot.file.empty() && !g_shot.written && g_shot.frame == FrameCounter) Write_Screenshot();
 }
 
@@ -66,6 +69,9 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
         std::fprintf(stderr, "no benchmarks in this build\n");
         return 2;
     }
+    if (o.check_levels) return LevelCheck_Main(o);
+    // The built-in player plays from a level, the first one unless --level names another.
+    if (o.autoplay && o.level == 0) o.level = 1;
     std::unique_ptr<Platform> platform = Make_Platform(o, sdl_factory);
     if (!platform) {
         std::fprintf(stderr, "%s\n", kScreenFailedText);
@@ -85,6 +91,11 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
             return 1;
         }
         Screen_Register(0, {nullptr, nullptr, ChainView_Frame});
+    }
+    if (o.autoplay) {
+        Autoplay_Config ac;
+        ac.seed = o.seed;
+        Autoplay_Start(ac);
     }
     g_shot.file = o.screenshot;
     g_shot.frame = o.screenshot_frame;

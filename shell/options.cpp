@@ -28,6 +28,7 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
 const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
            "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] "
+           "[--check-levels [SEEDS]] [--jobs N] "
            "[--save-dir DIR] [--content-dir DIR] [--bench NAME] [--path-file FILE]";
 }
 
@@ -44,7 +45,13 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
         else if (a == "--fullscreen") o.fullscreen = true, o.windowed = false;
         else if (a == "--headless") o.headless = true;
         else if (a == "--autoplay") o.autoplay = true;
-        else if (a == "--frames") {
+        else if (a == "--check-levels") {
+            o.check_levels = true;
+            if (To_Int(next, 1, 1000, v)) o.check_seeds = static_cast<int>(v), ++i;
+        } else if (a == "--jobs") {
+            if (!need(To_Int(next, 1, 64, v))) return false;
+            o.check_jobs = static_cast<int>(v), ++i;
+        } else if (a == "--frames") {
             if (!need(To_Int(next, 0, 1L << 30, v))) return false;
             o.frames = static_cast<int>(v), ++i;
         } else if (a == "--frame-ms") {
