@@ -1,5 +1,6 @@
 // Path file reader: tokens, numbers and the track-block state machine.
 #include "content/path_file.h"
+#include "content/text_int.h"
 #include <cstring>
 #include "chain/path.h"
 #include "shell/log.h"
@@ -50,7 +51,7 @@ struct Parser {
     bool Value(int& out, int lo, int hi) {
         Path_Token tok;
         if (!Next(tok)) return false;
-        int n = Path_Parse_Int(text + tok.start, tok.len);
+        int n = Text_ToInt(text + tok.start, tok.len);
         if (n < lo || n > hi) {
             clamped = true;
             n = n < lo ? lo : hi;
@@ -199,32 +200,6 @@ Path_Token Token_Next(const char* text, size_t size, size_t pos) {
     bool ended = pos < size && text[pos] != 0 && pos + 1 < size && text[pos + 1] != 0;
     if (pos == start || !ended) return {};
     return {start, pos - start};
-}
-
-int Path_Parse_Int(const char* s, size_t len) {
-    size_t i = 0;
-    while (i < len && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r')))
-        ++i;
-    bool neg = false;
-    if (i < len && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
-    int base = 10;
-    if (i < len && s[i] == '$')
-        base = 16, ++i;
-    else if (i < len && s[i] == '%')
-        base = 2, ++i;
-    long long v = 0;
-    for (; i < len; ++i) {
-        char c = s[i];
-        int d = c >= '0' && c <= '9'
-                    ? c - '0'
-                    : (c >= 'a' && c <= 'f' ? c - 'a' + 10 : (c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99));
-        if (d >= base) break;
-        v = v * base + d;
-        if (v > 0x80000000LL) v = 0x80000000LL;
-    }
-    if (neg) v = -v;
-    if (v > INT32_MAX) v = INT32_MAX;
-    return static_cast<int>(v);
 }
 
 int Path_File_Parse_Text(const uint8_t* data, size_t size, const std::string& name,

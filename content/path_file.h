@@ -22,9 +22,6 @@ struct Path_Token {
 // Next token at or after pos. A token counts only if a separator ends it and at least one
 // more character follows that separator; the text ends at its size or at a NUL.
 Path_Token Token_Next(const char* text, size_t size, size_t pos);
-// Integer value of a token: blanks, a sign, then decimal, "$" hex or "%" binary digits up to
-// the first other character; no digits read 0; saturates at the 32-bit range.
-int Path_Parse_Int(const char* s, size_t len);
 // Parses a whole path file into the track pool; returns the number of tracks it added.
 int Path_File_Parse_Text(const uint8_t* data, size_t size, const std::string& name,
                          const Path_File_Context& ctx);

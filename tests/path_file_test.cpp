@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "content/text_int.h"
 #include "engine/gfx.h"
 #include "shell/resource.h"
 #include "tests/chain_test_support.h"
@@ -52,7 +53,7 @@ TEST(PathNumberTest, ReadsLeadingDigitsInThreeBases) {
                  {"99999999999", 2147483647},
                  {"-99999999999", -2147483647 - 1}};
     for (const Case& c : cases)
-        EXPECT_EQ(Path_Parse_Int(c.text, std::string(c.text).size()), c.want) << c.text;
+        EXPECT_EQ(Text_ToInt(c.text, std::string(c.text).size()), c.want) << c.text;
 }
 
 TEST(PathTokenTest, TokenNeedsASeparatorAndOneMoreCharacter) {
