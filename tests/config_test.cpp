@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/log_capture.h"
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -16,10 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::vector<std::string> g_log;
-void Capture(const std::string& line) {
-    g_log.push_back(line);
-}
 
 std::string Slurp(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
@@ -51,13 +48,10 @@ class SettingsTest : public ::testing::Test {
         Config_Reset();
         Players_Reset();
         FirstRun = 0;
-        g_log.clear();
-        Log_SetHook(Capture);
-        Log_SetQuiet(true);
+        Log_Capture_Start();
     }
     void TearDown() override {
-        Log_SetHook(nullptr);
-        Log_SetQuiet(false);
+        Log_Capture_Stop();
         fs::remove_all(dir);
     }
     std::string Txt() const { return dir + "/config.txt"; }

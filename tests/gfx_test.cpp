@@ -1,6 +1,7 @@
 // The drawing service on the software renderer: blend modes, the transform, images, fonts,
 // decoders on broken data and the window frame limiter (driven by a virtual clock).
 #include <gtest/gtest.h>
+#include "tests/log_capture.h"
 #include <unistd.h>
 #include <cstdio>
 #include <cstring>
@@ -31,10 +32,6 @@ struct Test_Platform final : Stub_Platform {
     void Mouse_Move(int x, int y) override { mouse_x = x, mouse_y = y; }
 };
 
-std::vector<std::string> g_log;
-void Capture(const std::string& line) {
-    g_log.push_back(line);
-}
 
 class GfxTest : public ::testing::Test {
   protected:
@@ -44,13 +41,10 @@ class GfxTest : public ::testing::Test {
         platform = p.get();
         Platform_Set(std::move(p));
         ASSERT_TRUE(Gfx_OpenScreen(800, 600, 0, 0));
-        g_log.clear();
-        Log_SetHook(Capture);
-        Log_SetQuiet(true);
+        Log_Capture_Start();
     }
     void TearDown() override {
-        Log_SetHook(nullptr);
-        Log_SetQuiet(false);
+        Log_Capture_Stop();
         Platform_Set(nullptr);
     }
     uint32_t Pixel(int x, int y) {

@@ -1,6 +1,7 @@
 // Level file reading: substring keys, flags anywhere, pairs, the colour list, untrusted
 // values, and loading a level's file from the content catalogue.
 #include <gtest/gtest.h>
+#include "tests/log_capture.h"
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -15,20 +16,13 @@
 #include "shell/resource.h"
 
 namespace {
-std::vector<std::string> g_log;
-void Capture(const std::string& line) {
-    g_log.push_back(line);
-}
 
 struct LevelFile_Fixture : ::testing::Test {
     void SetUp() override {
-        g_log.clear();
-        Log_SetHook(Capture);
-        Log_SetQuiet(true);
+        Log_Capture_Start();
     }
     void TearDown() override {
-        Log_SetHook(nullptr);
-        Log_SetQuiet(false);
+        Log_Capture_Stop();
     }
     LevelFile_Data Parse(const std::string& text) {
         LevelFile_Data d;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/log_capture.h"
 #include <string>
 #include <vector>
 #include "content/text_int.h"
@@ -7,19 +8,14 @@
 #include "tests/chain_test_support.h"
 
 namespace {
-std::vector<std::string> g_log;
-void Capture(const std::string& line) {
-    g_log.push_back(line);
-}
 
 class PathFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         Chain_Test_Reset();
-        g_log.clear();
-        Log_SetHook(Capture);
+        Log_Capture_Start();
     }
-    void TearDown() override { Log_SetHook(nullptr); }
+    void TearDown() override { Log_Capture_Stop(); }
     bool Logged(const std::string& part) const {
         for (const auto& l : g_log)
             if (l.find(part) != std::string::npos) return true;

@@ -1,6 +1,7 @@
 // Word wrapping, font fitting and time formatting. Wrapping uses the built-in font (advance
 // 6, line height 10); fitting uses the twenty fonts made from the embedded TrueType files.
 #include <gtest/gtest.h>
+#include "tests/log_capture.h"
 #include <vector>
 #include "content/embedded.h"
 #include "engine/gfx.h"
@@ -10,10 +11,6 @@
 #include "shell/texts.h"
 
 namespace {
-std::vector<std::string> g_log;
-void Capture(const std::string& line) {
-    g_log.push_back(line);
-}
 } // namespace
 
 TEST(TextWrapTest, HeightsAndWidthsFollowTheWrapRules) {
@@ -56,12 +53,9 @@ TEST(FontFitTest, StepsDownThroughTheFamilyFromFontNine) {
         EXPECT_EQ(Font_Fit(text, 9, 10000, heights[k]), order[k]);
         EXPECT_EQ(Font_Current(), order[k]);
     }
-    g_log.clear();
-    Log_SetHook(Capture);
-    Log_SetQuiet(true);
+    Log_Capture_Start();
     EXPECT_EQ(Font_Fit(text, 9, 10000, 1), 0);
-    Log_SetHook(nullptr);
-    Log_SetQuiet(false);
+    Log_Capture_Stop();
     EXPECT_EQ(g_log, std::vector<std::string>{"no font is small enough"});
     EXPECT_EQ(Font_Fit(text, 13, 10000, 1), 10); // the other family stays in its own sizes
     Fonts_Reset();
