@@ -141,6 +141,17 @@ std::string Make_Save_Base(const App_Options& o) {
 }
 } // namespace
 
+bool LevelCheck_Boot(const App_Options& given) {
+    App_Options o = given;
+    o.headless = true;
+    o.level = 0;
+    Log_SetQuiet(true);
+    Platform_Set(LevelCheck_CreatePlatform(o.frame_ms));
+    if (App_Boot(o)) return true;
+    Platform_Set(nullptr);
+    return false;
+}
+
 Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
     Check_Try t;
     t.level = level;
@@ -182,19 +193,14 @@ Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
 
 int LevelCheck_Main(const App_Options& given) {
     App_Options o = given;
-    o.headless = true;
-    o.level = 0;
     std::string save_base = Make_Save_Base(given);
     if (save_base.empty()) {
         std::fprintf(stderr, "check: can't make a save folder\n");
         return 1;
     }
     o.save_dir = save_base + "/boot";
-    Log_SetQuiet(true);
-    Platform_Set(LevelCheck_CreatePlatform(o.frame_ms));
-    if (!App_Boot(o)) {
+    if (!LevelCheck_Boot(o)) {
         std::fprintf(stderr, "check: the game did not start\n");
-        Platform_Set(nullptr);
         return 1;
     }
     std::vector<int> levels = Levels_To_Check(given);

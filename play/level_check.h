@@ -22,6 +22,9 @@ struct Check_Try {
     int alarm_pearls = 0; // distinct pearls that went past a track's alarm point
 };
 
+// Boots the game headless on the checker platform with the log silenced (o's seed, save
+// folder and content folder apply); false when it did not start.
+bool LevelCheck_Boot(const App_Options& o);
 // Plays one try on the booted game: a new match at level, the player seeded from seed, until
 // the win sequence starts, the level is lost or cap_ms of level time have passed.
 Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms);
