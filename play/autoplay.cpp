@@ -128,16 +128,17 @@ bool Worth_Throwing(int color, const Aim_Shot& cur) {
     return next.value >= AIM_USEFUL && next.value >= cur.value + kBetterBy;
 }
 
-void Plan() {
+// busy: a shot is still on its way; only a clear match elsewhere is worth not waiting for it.
+void Plan(bool busy) {
     int color = Gun.GunPc->color;
     g.jx = Wobble();
     g.jy = Wobble();
     Aim_Shot cur = Aim_Best(color, g.jx, g.jy);
-    if (Worth_Throwing(color, cur)) {
+    if (!busy && Worth_Throwing(color, cur)) {
         Throw();
         return;
     }
-    if (cur.kind == AIM_NONE) return;
+    if (cur.kind == AIM_NONE || (busy && cur.set_size < 3)) return;
     g.plan = cur;
     g.plan_color = color;
     g.phase = kAiming;
@@ -153,9 +154,11 @@ void Fire() {
                 shot.value >= kKeepShare * g.plan.value - 5;
     if (!kept) {
         shot = Aim_Best(color, g.jx, g.jy);
-        if (shot.kind == AIM_NONE) return;
+        bool busy = Aim_Shot_Flying() || Aim_Shot_Gliding();
+        if (shot.kind == AIM_NONE || (busy && shot.set_size < 3)) return;
     }
     Move(shot.ptr_x, shot.ptr_y);
+    Aim_Set_Busy(shot.hit_id);
     Button(kMouseLeft, true);
     g.held_button = kMouseLeft;
     g.stats.shots += 1;
@@ -170,11 +173,11 @@ void Play(int ms) {
     if (!Gun.GunPc || g.held_button) return;
     Aim_See();
     if (g.phase == kIdle) {
-        if (g.since_shot >= g.shot_gap && !Aim_Shot_Flying() && !Aim_Shot_Gliding()) Plan();
+        if (g.since_shot >= g.shot_gap) Plan(Aim_Shot_Flying() || Aim_Shot_Gliding());
         return;
     }
     g.wait -= ms;
-    if (g.wait > 0 || Aim_Shot_Flying() || Aim_Shot_Gliding()) {
+    if (g.wait > 0) {
         Aim_Shot shot = g.plan;
         if (Gun.GunPc->color == g.plan_color && Aim_Track(g.plan_color, g.jx, g.jy, shot)) {
             g.plan.ptr_x = shot.ptr_x, g.plan.ptr_y = shot.ptr_y;

@@ -22,9 +22,15 @@ constexpr double kAimOffset = 11;       // aim points ahead of / behind a pearl'
 constexpr double kMinPointerDist = 120; // the pointer is kept this far out for a steady aim
 constexpr int kPointerTop = 44;         // the pointer stays below the HUD bar
 constexpr double kFireballSpeed = 640;
-constexpr double kDangerDist = 550; // front this close to its hole: the track is in danger
-constexpr double kCloseDist = 900;  // pearls closer than this to the hole weigh more
+constexpr double kDangerDist = 550;   // front this close to its hole: the track is in danger
+constexpr double kCloseDist = 900;    // pearls closer than this to the hole weigh more
+constexpr float kCloseWeight = 1.5f;  // extra weight of a match at the hole
+constexpr float kDangerWeight = 3;    // extra weight of a match in the front segment of a track in danger
+constexpr float kRearShare = 0.2f;    // share of that weight for a match behind the front segment
+constexpr float kPairValue = 25;      // a shot that makes a pair
+constexpr float kJokerPairValue = 10; // a joker spent on a pair
 constexpr int kVoidDirections = 24;
+constexpr int kBusyAll = -2;         // busy_track value: every track waits
 constexpr double kLatencyFrames = 2; // frames from the decision until the shot meets moved chains
 constexpr double kAimSpread = 5;     // sideways error the rating allows for at the contact point
 constexpr float kVoidValue = 0;
@@ -34,6 +40,7 @@ struct Seen {
     double x, y, vx, vy; // position and motion, units and units/s
     float close;         // 0 far from the hole .. 1 at the hole
     float danger;        // danger of its track, 0..1
+    bool front;          // in the segment of the track's front pearl
 };
 
 struct Ray_Hit {
@@ -53,6 +60,9 @@ struct Aim_Module {
     std::vector<Seen> seen;
     std::vector<double> cum; // arc length at the start of each segment of one track
     float danger = 0;
+    int busy_id = -1;       // pearl the last shot was aimed to touch
+    int busy_track = -1;    // while that shot flies or glides: its track (kBusyAll: every track), else -1
+    int busy_segm = -1;     // and the touching segment there, -1 the whole track
     bool flying = false;    // a shot is in flight
     bool gliding = false;   // a shot glides into its chain (the chain is pushed apart)
     double gx = 0, gy = 0;  // gun centre
@@ -84,7 +94,8 @@ void See_Track(const Path& path) {
                (pc->x - pc->x_old) / dt,
                (pc->y - pc->y_old) / dt,
                Clamp01(1 - Hole_Dist(path, pc) / kCloseDist),
-               danger};
+               danger,
+               pc->segm_id == path.first_pc->segm_id};
         g.seen.push_back(s);
     }
 }
@@ -198,13 +209,15 @@ float Rate_Insert(const Ray_Hit& hit, int color, int& set_size) {
     Run ra = Walk(ahead, true, segm, color);
     Run rb = Walk(behind, false, segm, color);
     set_size = 1 + ra.count + rb.count;
-    float weight = 1 + 1.5f * s.close + 3 * s.close * s.danger;
+    // A set taken out of the front segment pulls the front back; elsewhere it does not.
+    float weight = 1 + kCloseWeight * s.close + kDangerWeight * (s.front ? 1 : kRearShare) * s.danger;
     if (set_size >= 3) {
         float v = 100 + 15.0f * static_cast<float>(set_size - 3) + Combo_Bonus(ra, rb, segm);
         v += 15.0f * static_cast<float>(std::min(ra.mods + rb.mods, 3));
         return v * weight;
     }
-    if (set_size == 2) return (color == PC_JOKER ? 10.0f : 25.0f) * (1 + 0.5f * s.close + s.close * s.danger);
+    if (set_size == 2)
+        return (color == PC_JOKER ? kJokerPairValue : kPairValue) * (1 + 0.5f * s.close + s.close * s.danger);
     float v = -5 - 25 * s.close * (1 + s.danger);
     bool splits =
         ahead && behind && ahead->segm_id == segm && behind->segm_id == segm && ahead->color == behind->color;
@@ -251,9 +264,17 @@ double Barrel_Angle(int px, int py) {
 }
 
 // Shot at one seen pearl with aim offset k; fills shot and returns false when no pointer fits.
+// The pearls about to be pushed or matched by the shot on its way are left alone.
+bool Busy(const Piece* pc) {
+    if (g.busy_track == kBusyAll) return true;
+    return g.busy_track >= 0 && pc->path_id == g.busy_track &&
+           (g.busy_segm < 0 || pc->segm_id == g.busy_segm);
+}
+
 bool Aim_At(int index, int k, int color, float jx, float jy, Aim_Shot& shot) {
     const Seen& s = g.seen[index];
     const Piece* pc = s.pc;
+    if (color != PC_FIREBALL && Busy(pc)) return false;
     double speed = Shot_Speed(color);
     double ox = g.gx, oy = g.gy, px = s.x, py = s.y;
     for (int it = 0; it < 3; ++it) {
@@ -275,7 +296,7 @@ bool Aim_At(int index, int k, int color, float jx, float jy, Aim_Shot& shot) {
         return shot.value > 0;
     }
     Ray_Hit hit = Cast_First(angle, speed);
-    if (hit.index < 0) return false;
+    if (hit.index < 0 || Busy(g.seen[hit.index].pc)) return false;
     shot.hit_id = g.seen[hit.index].pc->id;
     float centre = Rate_Insert(hit, color, shot.set_size);
     // The hand and the chains are never exact: the shot is rated with its near neighbours.
@@ -323,6 +344,14 @@ void Aim_See() {
         g.flying = g.flying || (pc->move_state == 1 && !(pc->state & PCS_FIREBALL));
         g.gliding = g.gliding || pc->move_state == 3;
     }
+    g.busy_track = g.busy_segm = -1;
+    if (!g.flying && !g.gliding) g.busy_id = -1;
+    if (const Piece* hit = g.busy_id >= 0 ? Id_To_Pc(g.busy_id) : nullptr) {
+        g.busy_track = hit->path_id;
+        g.busy_segm = hit->move_state == 0 ? hit->segm_id : -1;
+    } else if (g.busy_id >= 0) {
+        g.busy_track = kBusyAll; // the target is gone: the board is changing somewhere
+    }
 }
 
 Aim_Shot Aim_Best(int color, float jx, float jy) {
@@ -348,6 +377,10 @@ bool Aim_Track(int color, float jx, float jy, Aim_Shot& shot) {
 
 float Aim_Danger() {
     return g.danger;
+}
+
+void Aim_Set_Busy(int hit_id) {
+    g.busy_id = hit_id;
 }
 
 bool Aim_Shot_Flying() {

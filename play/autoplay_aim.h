@@ -26,6 +26,9 @@ void Aim_See();
 Aim_Shot Aim_Best(int color, float jx, float jy);
 // Fresh lead on the same target and aim offset; false when the target has left the board.
 bool Aim_Track(int color, float jx, float jy, Aim_Shot& shot);
+// The shot just fired is aimed to touch pearl hit_id (-1 none): until it has settled, shots
+// that would touch that pearl's segment are not judged (the segment is about to change).
+void Aim_Set_Busy(int hit_id);
 // True while a shot flies toward the chains (the board is about to change).
 bool Aim_Shot_Flying();
 // True while a shot glides into its chain, pushing the pearls apart.
