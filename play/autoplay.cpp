@@ -128,6 +128,10 @@ bool Worth_Throwing(int color, const Aim_Shot& cur) {
     return next.value >= AIM_USEFUL && next.value >= cur.value + kBetterBy;
 }
 
+bool Shot_On_Its_Way() {
+    return Aim_Shot_Flying() || Aim_Shot_Gliding();
+}
+
 // busy: a shot is still on its way; only a clear match elsewhere is worth not waiting for it.
 void Plan(bool busy) {
     int color = Gun.GunPc->color;
@@ -154,8 +158,7 @@ void Fire() {
                 shot.value >= kKeepShare * g.plan.value - 5;
     if (!kept) {
         shot = Aim_Best(color, g.jx, g.jy);
-        bool busy = Aim_Shot_Flying() || Aim_Shot_Gliding();
-        if (shot.kind == AIM_NONE || (busy && shot.set_size < 3)) return;
+        if (shot.kind == AIM_NONE || (Shot_On_Its_Way() && shot.set_size < 3)) return;
     }
     Move(shot.ptr_x, shot.ptr_y);
     Aim_Set_Busy(shot.hit_id);
@@ -173,7 +176,7 @@ void Play(int ms) {
     if (!Gun.GunPc || g.held_button) return;
     Aim_See();
     if (g.phase == kIdle) {
-        if (g.since_shot >= g.shot_gap) Plan(Aim_Shot_Flying() || Aim_Shot_Gliding());
+        if (g.since_shot >= g.shot_gap) Plan(Shot_On_Its_Way());
         return;
     }
     g.wait -= ms;
