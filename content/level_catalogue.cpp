@@ -140,7 +140,11 @@ LevelInfo* Level_Add(int scr_x, int scr_y, int flags, int gives) {
 }
 
 void Catalogue_Build() {
-    if (Catalogue.count > 0) return;
+    // A second boot in one process re-reads config.txt, whose LEVELS_COUNT must not outlive it.
+    if (Catalogue.count > 0) {
+        LevelsCount = Catalogue.count;
+        return;
+    }
     for (int pack = 0; pack < PACKS_COUNT; ++pack) {
         Catalogue_NewPack(pack);
         const Pack_Layout& layout = kPacks[pack];
