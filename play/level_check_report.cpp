@@ -88,7 +88,7 @@ void LevelCheck_Report(const std::vector<Check_Try>& tries, int seeds) {
     std::vector<Level_Row> rows;
     for (const Check_Try& t : tries)
         if (rows.empty() || rows.back().level != t.level) rows.push_back(Row_Of(t.level, tries));
-    std::printf("level  pack        wins  time_win  shots  chain  alarm  time\n");
+    std::printf("level  pack        wins  time_win  shots  chain  alarm  capped\n");
     for (const Level_Row& r : rows)
         Print_Row(r);
     Print_Packs(rows);
