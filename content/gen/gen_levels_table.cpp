@@ -40,8 +40,8 @@ const std::vector<Lv_Row> kRows[5] = {
     {{1, 0, 45},  {2, 0, 46},   {3, 0, 48},   {6, 0, 49},  {9, 0, 54},   {4, 0, 52},
      {7, 0, 54},  {11, 0, 56},  {10, 0, 58},  {5, 0, 62},  {8, 0, 61},   {12, 0, 63},
      {1, MX, 65}, {2, MX, 67},  {3, MX, 72},  {6, MX, 71}, {9, MX, 73},  {4, MX, 75},
-     {7, MX, 77}, {11, MX, 82}, {10, MX, 81}, {5, MX, 83}, {8, MX, 85},  {12, MX, 87},
-     {1, MY, 92}, {2, MY, 91},  {7, MY, 94},  {8, MY, 96}, {1, MXY, 98}, {5, MX, 100}},
+     {7, MX, 77}, {11, MX, 82}, {10, MX, 81}, {5, MX, 83}, {8, MX, 78},  {12, MX, 80},
+     {1, MY, 92}, {2, MY, 91},  {7, MY, 94},  {8, MY, 80}, {1, MXY, 98}, {5, MX, 100}},
 };
 
 const int kPackFirstLevel[5] = {1, 27, 58, 89, 119};
@@ -88,7 +88,7 @@ Lv_Params Lv_ParamsOf(int pack, int number) {
     p.win_points = int(std::lround((500 + 75 * d) / 100)) * 100;
     int ncol = d < 12 ? 3 : d < 40 ? 4 : d < 75 ? 5 : 6;
     p.colors.assign(kPalette[pack], kPalette[pack] + ncol);
-    p.speed = Lerp(d, 28, 55);
+    p.speed = Lerp(d, 28, 50);
     p.speed_end = int(p.speed * 0.8);
     p.speed_entry = Lerp(d, 320, 480);
     p.rush = 0.18 + 0.14 * d / 100;

@@ -38,20 +38,24 @@ int Mark(const Lv_Curve& c, double left, int lo) {
 
 void Write_Track(std::string& s, const Lv_Track& t, const Lv_Params& p, int tracks) {
     Lv_Curve c = Lv_MakeCurve(t);
+    // Two tracks bring pearls toward the gun at once: each rolls at half speed after its
+    // entry and carries a thinner share of the waves, or the board fills twice as fast.
+    bool shared = tracks > 1;
+    int speed = shared ? p.speed / 2 : p.speed, speed_end = shared ? p.speed_end / 2 : p.speed_end;
     int alarm = Mark(c, p.alarm_left, 2), end_zone = std::min(Mark(c, p.end_zone_left, 1), alarm - 1);
     s += "PATH\r\n";
     for (size_t i = 0; i < c.pts.size(); ++i) {
         const Lv_Point& q = c.pts[i];
         int spd = i == 0 || q.arc < p.rush * c.length ? p.speed_entry
-                  : q.arc >= 0.8 * c.length           ? p.speed_end
-                                                      : p.speed;
+                  : q.arc >= 0.8 * c.length           ? speed_end
+                                                      : speed;
         char buf[200];
         std::snprintf(buf, sizeof buf, "PT: COORD=%d,%d,%d BZ1=%d,%d BZ2=%d,%d SPD=%d%s%s ENDPT\r\n",
                       int(q.x), int(q.y), q.z, int(q.bz1_x), int(q.bz1_y), int(q.bz2_x), int(q.bz2_y), spd,
                       int(i) == end_zone ? " END_ZONE" : "", int(i) == alarm ? " ALARM" : "");
         s += buf;
     }
-    double share = tracks > 1 ? 0.6 : 1.0;
+    double share = shared ? 0.42 : 1.0;
     for (int w = 0; w < p.waves; ++w) {
         int balls = std::max(8, int((p.balls_first + p.balls_step * w) * share));
         Line(s, "BURST: BALLS=%d DELAY=%d MIN_PIECES=%d ENDBURST", balls, w == 0 ? p.delay / 2 : p.delay,
