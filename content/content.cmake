@@ -14,7 +14,7 @@ set(EMBED_CPP ${CMAKE_BINARY_DIR}/content_embed.cpp)
 # The generator compiles the manifest and the content-folder mapping itself instead of
 # linking orbivale_core, so edits elsewhere in the game do not trigger a new content run.
 file(GLOB CONTENTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/gen/*.cpp)
-add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp
+add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp ${CMAKE_SOURCE_DIR}/engine/sound_files.cpp
   ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp
   ${CMAKE_SOURCE_DIR}/content/text_int.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})

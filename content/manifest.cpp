@@ -1,5 +1,7 @@
 // The content manifest: the table of every content name with its kind and frame layout.
 #include "content/manifest.h"
+#include <algorithm>
+#include "engine/sound_files.h"
 #include <cstdio>
 #include <unordered_map>
 
@@ -229,47 +231,15 @@ void Add_Menus(Builder& b) {
 
 void Add_Sounds(Builder& b) {
     b.group = "sounds";
-    static const char* const files[] = {
-        "click.wav",
-        "hover.wav",
-        "pearl_hitstring01.ogg",
-        "pearl_hitstring02.ogg",
-        "pearl_match_01.ogg",
-        "pearl_match_02.ogg",
-        "pearl_match_03.ogg",
-        "pearl_match_04.ogg",
-        "bow_release.ogg",
-        "bow_turn.ogg",
-        "pearl_rollslow.ogg",
-        "pearl_rollinfast.ogg",
-        "pearl_stringsconnect.ogg",
-        "wop1.ogg",
-        "success_sound_01.ogg",
-        "success_sound_02.ogg",
-        "success_sound_03.ogg",
-        "Gethammer.ogg",
-        "hammer.ogg",
-        "level_win.ogg",
-        "pearl_fireball.ogg",
-        "pearl_precision.ogg",
-        "pearl_freeze.ogg",
-        "pearl_reverse_clearer.ogg",
-        "pearl_rollback.ogg",
-        "pearl_bomb.ogg",
-        "getlife.ogg",
-        "level_lose.ogg",
-        "windy02.ogg",
-        "windy03.ogg",
-        "rain01.ogg",
-        "windy01.ogg",
-        "Torch.ogg",
-        "Ti01.ogg",
-        "Ti02.ogg",
-        "Ti03.ogg",
-        "Ti04.ogg",
+    std::vector<std::string> files;
+    auto add = [&](const char* f) {
+        if (f && std::find(files.begin(), files.end(), f) == files.end()) files.push_back(f);
     };
-    for (const char* f : files)
-        b.Add(std::string(".\\sounds\\") + f, KIND_SOUND);
+    for (int i = 0; i < kSfxSlots; ++i) add(Sfx_File(i));
+    for (int i = 0; i < kAmbienceFiles; ++i) add(Ambience_File(i));
+    for (int i = 0; i < kMusicTracks; ++i) add(Music_File(i));
+    for (const std::string& f : files)
+        b.Add(".\\sounds\\" + f, KIND_SOUND);
 }
 
 void Add_Fonts_And_Levels(Builder& b) {

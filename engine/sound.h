@@ -3,6 +3,7 @@
 // pack cross-faded between two pairs of channels. Volumes are the current player's.
 #pragma once
 #include "engine/audio_out.h"
+#include "engine/sound_files.h"
 
 // Effect table indices (sounds below ".\sounds\").
 constexpr int kSfxClick = 0;           // "click.wav": button click
@@ -28,7 +29,6 @@ constexpr int kSfxRollBack = 24;       // "pearl_rollback.ogg"
 constexpr int kSfxBomb = 28;           // "pearl_bomb.ogg" (25..27 stay empty)
 constexpr int kSfxGetLife = 29;        // "getlife.ogg": the win gauge becomes full
 constexpr int kSfxLevelLose = 30;      // "level_lose.ogg"
-constexpr int kSfxSlots = 31;          // effect table size
 constexpr int kMusicSlots = 5;         // music tracks 0..3 used, 4 never filled
 constexpr int kAmbienceSlots = 9;      // ambience table size
 constexpr int kAmbienceNone = 6;       // a secondary ambience slot of 6 means none
@@ -38,11 +38,6 @@ extern float WeatherSoundFactor; // 0..1 weather scale of the ambience primary (
 extern float MatchRate;          // rate of the next match sound, 0.5 .. towards 1
 extern int MatchRateTimer;       // ms until MatchRate falls back to 0.5
 
-// File names below ".\sounds\": effect slot 0..30 (null for the empty slots 25..27),
-// ambience slot 0..5 (slots 6..8 share other slots' sounds) and music track 0..3.
-const char* Sfx_File(int index);
-const char* Ambience_File(int slot);
-const char* Music_File(int track);
 
 // Opens the output (OpenAL, else silent), loads the ambience table and, when it is not yet
 // loaded, the effect table. Start-up, after the images.

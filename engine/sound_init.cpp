@@ -12,60 +12,15 @@ float MatchRate = 0.5f;
 int MatchRateTimer = 0;
 
 namespace {
-const char* const kEffectFiles[kSfxSlots] = {"click.wav",
-                                             "hover.wav",
-                                             "pearl_hitstring01.ogg",
-                                             "pearl_hitstring02.ogg",
-                                             "pearl_match_01.ogg",
-                                             "pearl_match_02.ogg",
-                                             "pearl_match_03.ogg",
-                                             "pearl_match_04.ogg",
-                                             "bow_release.ogg",
-                                             "bow_turn.ogg",
-                                             "pearl_rollslow.ogg",
-                                             "pearl_rollinfast.ogg",
-                                             "pearl_stringsconnect.ogg",
-                                             "wop1.ogg",
-                                             "success_sound_01.ogg",
-                                             "success_sound_02.ogg",
-                                             "success_sound_03.ogg",
-                                             "Gethammer.ogg",
-                                             "hammer.ogg",
-                                             "level_win.ogg",
-                                             "pearl_fireball.ogg",
-                                             "pearl_precision.ogg",
-                                             "pearl_freeze.ogg",
-                                             "pearl_reverse_clearer.ogg",
-                                             "pearl_rollback.ogg",
-                                             nullptr,
-                                             nullptr,
-                                             nullptr,
-                                             "pearl_bomb.ogg",
-                                             "getlife.ogg",
-                                             "level_lose.ogg"};
-const char* const kAmbienceFiles[6] = {"windy02.ogg", "windy03.ogg", "rain01.ogg",
-                                       "windy01.ogg", "windy01.ogg", "Torch.ogg"};
-const char* const kTrackFiles[4] = {"Ti01.ogg", "Ti02.ogg", "Ti03.ogg", "Ti04.ogg"};
-
 void Load_Ambience(Sound_Module& m) {
     // Slot 4 is a second, separate load of the same wind; slots 6 and 7 share it.
     for (int i = 0; i < 6; ++i)
-        m.ambience[i] = Sound_LoadBuffer(kAmbienceFiles[i]);
+        m.ambience[i] = Sound_LoadBuffer(Ambience_File(i));
     m.ambience[6] = m.ambience[4];
     m.ambience[7] = m.ambience[4];
     if (m.music[0]) m.ambience[8] = m.music[0];
 }
 } // namespace
-
-const char* Sfx_File(int index) {
-    return index >= 0 && index < kSfxSlots ? kEffectFiles[index] : nullptr;
-}
-const char* Ambience_File(int slot) {
-    return slot >= 0 && slot < 6 ? kAmbienceFiles[slot] : nullptr;
-}
-const char* Music_File(int track) {
-    return track >= 0 && track < 4 ? kTrackFiles[track] : nullptr;
-}
 
 Sound_Module& Sound_M() {
     static Sound_Module m;
@@ -89,7 +44,7 @@ void Audio_Init() {
     Load_Ambience(m);
     if (m.effects[0] == 0)
         for (int i = 0; i < kSfxSlots; ++i)
-            m.effects[i] = Sound_LoadBuffer(kEffectFiles[i]);
+            m.effects[i] = Sound_LoadBuffer(Sfx_File(i));
 }
 
 void Sound_Reset() {
