@@ -8,7 +8,7 @@ PACKAGES=(
   libogg-dev libvorbis-dev libopenal-dev libcairo2-dev
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
-  xvfb xauth
+  xvfb xauth ccache
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
