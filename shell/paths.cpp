@@ -10,9 +10,17 @@
 #include "shell/log.h"
 
 namespace {
+long System_Write(int fd, const void* bytes, size_t size) {
+    return static_cast<long>(write(fd, bytes, size));
+}
+
 struct PathsModule {
     std::string save_dir;
     std::string content_dir = "content";
+    Paths_WriteFn write_fn = System_Write;
+    Paths_FailureFn failure_fn = nullptr;
+    int failures = 0;
+    std::string last_failed; // the file of the last failure logged, so a retry loop logs once
 };
 PathsModule& P() {
     static PathsModule m;
@@ -66,33 +74,60 @@ std::string Paths_ContentFile(const std::string& name) {
     return P().content_dir + "/" + rel;
 }
 
+namespace {
+// A failed write: logged (once while the same file keeps failing), counted, and the first
+// one of the run reported to the failure hook.
+bool Write_Failed(const std::string& file, int err) {
+    PathsModule& m = P();
+    if (m.last_failed != file) Log_Line("Can't write " + file + ": " + std::strerror(err));
+    m.last_failed = file;
+    if (m.failures++ == 0 && m.failure_fn) m.failure_fn(file);
+    return false;
+}
+
+// Makes a finished rename durable: the folder's entry is flushed too.
+void Sync_Folder(const std::string& file) {
+    size_t slash = file.rfind('/');
+    std::string dir = slash == std::string::npos ? "." : file.substr(0, slash);
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+}  // namespace
+
+void Paths_SetWriteFn(Paths_WriteFn fn) { P().write_fn = fn ? fn : System_Write; }
+void Paths_SetFailureFn(Paths_FailureFn fn) { P().failure_fn = fn; }
+int Paths_WriteFailures() { return P().failures; }
+
 bool Paths_WriteAtomic(const std::string& file, const void* bytes, size_t size) {
     std::string tmp = file + ".tmp";
-    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) {
-        Log_Line("Can't write " + file + ": " + std::strerror(errno));
-        return false;
-    }
+    // A stale temporary (or a link planted under its name) goes first; the new one is always
+    // a fresh file of ours, never something a link points at.
+    unlink(tmp.c_str());
+    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    if (fd < 0) return Write_Failed(file, errno);
     const char* p = static_cast<const char*>(bytes);
     size_t left = size;
-    bool ok = true;
+    int err = 0;
     while (left > 0) {
-        ssize_t n = write(fd, p, left);
+        long n = P().write_fn(fd, p, left);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            ok = false;
+            err = n < 0 ? errno : ENOSPC;
             break;
         }
         p += n;
         left -= static_cast<size_t>(n);
     }
-    if (ok && fsync(fd) != 0) ok = false;
-    int err = errno;
-    if (close(fd) != 0) ok = false;
-    if (ok && std::rename(tmp.c_str(), file.c_str()) != 0) ok = false;
-    if (!ok) {
-        Log_Line("Can't write " + file + ": " + std::strerror(err ? err : errno));
+    if (err == 0 && fsync(fd) != 0) err = errno;
+    if (close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && std::rename(tmp.c_str(), file.c_str()) != 0) err = errno;
+    if (err != 0) {
         std::remove(tmp.c_str());
+        return Write_Failed(file, err);
     }
-    return ok;
+    Sync_Folder(file);
+    if (P().last_failed == file) P().last_failed.clear();
+    return true;
 }

@@ -14,3 +14,13 @@ std::string Paths_ContentFile(const std::string& name);
 // Writes bytes to file through a temporary file in the same folder and a rename, so a crash
 // or a full disk leaves the old file whole. False (with a log line) on any error.
 bool Paths_WriteAtomic(const std::string& file, const void* bytes, size_t size);
+// The write call every atomic write goes through: the system's write, unless a test installs
+// one that fails (a full disk, an I/O error half way). Null puts the system's back.
+using Paths_WriteFn = long (*)(int fd, const void* bytes, size_t size);
+void Paths_SetWriteFn(Paths_WriteFn fn);
+// Called once per run, at the first write that fails, so the player can be told that
+// progress can't be kept (the dialogs install it; null: only the log line).
+using Paths_FailureFn = void (*)(const std::string& file);
+void Paths_SetFailureFn(Paths_FailureFn fn);
+// Writes that failed since the start (tests, the failure notice).
+int Paths_WriteFailures();

@@ -18,7 +18,7 @@ void Capture(const std::string& line) {
 }
 }  // namespace
 
-Harness::Harness(uint32_t seed, const std::string& script, int frame_ms) {
+Harness::Harness(uint32_t seed, const std::string& script, int frame_ms, const std::string& save_dir) {
     g_current = this;
     Log_SetHook(Capture);
     Log_SetQuiet(true);
@@ -32,6 +32,7 @@ Harness::Harness(uint32_t seed, const std::string& script, int frame_ms) {
     options.save_dir = ::testing::TempDir() + "orbivale_harness_" + (t ? t->name() : "none");
     std::remove((options.save_dir + "/config.txt").c_str());
     std::remove((options.save_dir + "/config.bin").c_str());
+    if (!save_dir.empty()) options.save_dir = save_dir;
     Headless_Config hc;
     hc.frame_ms = frame_ms;
     hc.script = Script_Parse(script);

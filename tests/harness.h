@@ -7,7 +7,9 @@
 #include "shell/options.h"
 
 struct Harness {
-    explicit Harness(uint32_t seed = 1, const std::string& script = "", int frame_ms = 16);
+    // save_dir: the settings folder to boot with (default: a fresh one of the running test).
+    explicit Harness(uint32_t seed = 1, const std::string& script = "", int frame_ms = 16,
+                     const std::string& save_dir = "");
     ~Harness();
     bool booted = false;
     App_Options options;
