@@ -19,6 +19,17 @@ void Target(Gfx_Obj* o, Piece* pc) {
     o->pc_id = pc->id;
 }
 
+// Without an effect object (image missing, pool full) the target still goes, at once, the
+// way the effect would have removed it.
+void Remove_Now(Piece* pc, bool by_set) {
+    float x = pc->x, y = pc->y;
+    if (by_set)
+        pc->Remove_By_Set(0);
+    else
+        pc->Destroy(1, pc->color, 0, 0);
+    Sfx_PlayMatch(x, y);
+}
+
 Gfx_Obj* Charge(int image, float x, float y, int delay) {
     Gfx_Obj* o =
         FX_NewImage(8, image == 2 ? FXI_HAMMER_START2 : FXI_HAMMER_START1, x, y, delay, FX_LAYER_TOP);
@@ -67,7 +78,7 @@ void FX_HammerSmash(Piece* pc, float dx, float dy, int mode) {
     if (!pc || !pc->alive) return;
     Sfx_Play(kSfxHammer, Player_FxVolume(), Rnd(2, 3), pc->x, pc->y);
     Gfx_Obj* o = FX_NewImage(10, FXI_HAMMER_SMASH1, pc->x + dx, pc->y + dy, 0, FX_LAYER_MID);
-    if (!o) return;
+    if (!o) return Remove_Now(pc, mode == 1);
     Target(o, pc);
     Strip(o, 19, 50);
     o->alpha = 0.5f;
@@ -109,7 +120,7 @@ void FX_StarBurst(Piece* pc) {
     float a = Rnd(0, 360), d = 300.0f + Rand(1, 200);
     Gfx_Obj* o = FX_NewImage(12, FXI_RANDOM_BOMB, pc->x + d * std::cos(a * kDeg),
                              pc->y + d * std::sin(a * kDeg), 0, FX_LAYER_MID);
-    if (!o) return;
+    if (!o) return Remove_Now(pc, false);
     Target(o, pc);
     o->rotate_angle = a + 90;
     Strip(o, 19, 60);

@@ -23,6 +23,15 @@ void Install_Recipes() {
     c.fireball_trail = fx::FX_FireballTrail;
     c.muzzle_flash = fx::FX_MuzzleFlash;
     c.alarm_spark = fx::FX_AlarmSpark;
+    c.reverse_swirl = fx::FX_ReverseSwirl;
+    c.star_burst = fx::FX_StarBurst;
+    c.chain_break = fx::FX_ChainBreak;
+    c.score_sparkle = fx::FX_ScoreSparkle;
+    c.area_bomb = fx::FX_AreaBomb;
+    c.flame_trail = fx::FX_FlameTrail;
+    c.hammer_charge_a = fx::FX_HammerChargeA;
+    c.hammer_charge_b = fx::FX_HammerChargeB;
+    c.hammer_smash = fx::FX_HammerSmash;
 }
 
 void Install_Steps() {
