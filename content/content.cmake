@@ -19,7 +19,7 @@ add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/con
   ${CMAKE_SOURCE_DIR}/content/text_int.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orbivale_contentgen PRIVATE ${ORBIVALE_WARNINGS})
-target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
+target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PkgConfig::FREETYPE PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
 
 file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/data/*)
 set(CONTENT_FONTS /usr/share/fonts/truetype/cardo/Cardob101.ttf
