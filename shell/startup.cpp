@@ -49,7 +49,7 @@ void Apply_Options(const App_Options& o) {
         AssetPrefix = "";
     }
     Audio_ForceSilent(o.headless);
-    g_start.show_logo = !o.headless;
+    g_start.show_logo = !o.headless && !o.skip_logo;
 }
 
 void Draw_Publisher_Logo() {

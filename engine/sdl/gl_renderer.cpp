@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include "shell/log.h"
@@ -98,6 +99,7 @@ struct Gl_Renderer final : Renderer {
     void Free_Texture(Gfx_Frame& frame) override;
     GLuint Ensure_Texture(Gfx_Frame& f);
     void Flush();
+    void Count(const Gfx_Vertex* v, int count);
     void Apply_State();
     void Apply_Blend(int blend);
 };
@@ -143,6 +145,8 @@ void Gl_Renderer::Release() {
 
 void Gl_Renderer::Begin_Frame() {
     calls = 0;
+    Gl_GetStats().frame_quads = 0;
+    Gl_GetStats().frame_area = 0;
     verts.clear();
     runs.clear();
     glDisable(GL_SCISSOR_TEST);
@@ -171,6 +175,9 @@ GLuint Gl_Renderer::Ensure_Texture(Gfx_Frame& f) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, f.w, f.h, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
                  f.pixels.data());
+    Gl_GetStats().uploads += 1;
+    Gl_GetStats().upload_bytes += long(f.w) * f.h * 4;
+    Gl_GetStats().mip_builds += f.mipmapped ? 1 : 0;
     f.dirty = false;
     return f.tex;
 }
@@ -180,6 +187,7 @@ void Gl_Renderer::Draw_Triangles(Gfx_Frame* tex, int blend, const Gfx_Vertex* v,
     if (blend < 1 || blend > 5 || !v || count <= 0 || clip[2] <= 0 || clip[3] <= 0) return;
     if (tex && (tex->w <= 0 || tex->h <= 0 || tex->pixels.size() < size_t(tex->w) * size_t(tex->h))) return;
     GLuint name = tex ? Ensure_Texture(*tex) : white;
+    Count(v, count);
     if (!runs.empty()) {
         Run& last = runs.back();
         if (last.tex == name && last.blend == blend && std::equal(clip, clip + 4, last.clip)) {
@@ -190,6 +198,16 @@ void Gl_Renderer::Draw_Triangles(Gfx_Frame* tex, int blend, const Gfx_Vertex* v,
     }
     runs.push_back({name, blend, GLint(verts.size()), count, {clip[0], clip[1], clip[2], clip[3]}});
     verts.insert(verts.end(), v, v + count);
+}
+
+void Gl_Renderer::Count(const Gfx_Vertex* v, int count) {
+    Gl_Stats& st = Gl_GetStats();
+    double area = 0, sx = double(out_w) / kW, sy = double(out_h) / kH;
+    for (int i = 0; i + 2 < count; i += 3)
+        area += std::abs((v[i + 1].x - v[i].x) * (v[i + 2].y - v[i].y) -
+                         (v[i + 2].x - v[i].x) * (v[i + 1].y - v[i].y));
+    st.frame_area += area * 0.5 * sx * sy;
+    st.frame_quads += count / 6;
 }
 
 void Gl_Renderer::Apply_State() {
@@ -272,6 +290,11 @@ void Gl_Renderer::Free_Texture(Gfx_Frame& frame) {
     frame.tex_generation = -1;
 }
 } // namespace
+
+Gl_Stats& Gl_GetStats() {
+    static Gl_Stats stats;
+    return stats;
+}
 
 std::unique_ptr<Renderer> Gl_CreateRenderer() {
     auto r = std::make_unique<Gl_Renderer>();
