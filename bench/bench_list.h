@@ -10,3 +10,5 @@ int Bench_Chain();
 int Bench_GlLevel(int level, int frames);
 // Exec to the first menu frame in an OpenGL window, with and without the fixed logo waits.
 int Bench_GlStart(int, int);
+// Software against OpenGL pictures of a shrinking pearl and an unscaled board.
+int Bench_GlCompare();

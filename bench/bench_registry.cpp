@@ -13,6 +13,7 @@ struct Bench_Entry {
 const Bench_Entry kBenchmarks[] = {
     {"draw", Bench_Draw},
     {"chain", Bench_Chain},
+    {"gl-compare", Bench_GlCompare},
 };
 
 // Benchmarks that take up to two numbers after their name (0 when left out).
