@@ -5,10 +5,11 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config ninja-build
   libsdl2-dev libgl-dev libpng-dev libjpeg-dev libfreetype-dev
-  libogg-dev libvorbis-dev libopenal-dev libcairo2-dev
+  libogg-dev libvorbis-dev libopenal-dev libcairo2-dev libebur128-dev sox
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
