@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
