@@ -16,11 +16,13 @@
 #include "gui/map_standin.h"
 #include "gui/msg_boxes.h"
 #include "gui/picture_dialogs.h"
+#include "play/fx_calls.h"
 #include "play/gun.h"
 #include "play/gun_hooks.h"
 #include "play/ingame_frame.h"
 #include "play/match.h"
 #include "play/pointer.h"
+#include "play/powerups.h"
 #include "shell/app_hooks.h"
 #include "shell/app_state.h"
 #include "shell/config.h"
@@ -88,9 +90,11 @@ void Logo_Finish() {
 
 // Every subsystem's load or reset step, in the order they depend on each other.
 void Images_LoadAll() {
+    FX_InstallCalls();
     Catalogue_Build();
     Pieces_Load_Images();
     Gun_LoadImages();
+    PowerUps_LoadImages();
     InGame_Load();
     InGame_Controls_Load();
     Dialogs_Load();
