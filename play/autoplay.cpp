@@ -111,10 +111,11 @@ bool Rollback_Offer_Up() {
 }
 
 // The key a person presses on the open dialog: Space on the ready box, Enter to go on after
-// a won level or to retry after a lost match, Enter or Escape on the roll-back offer.
+// a won level, Escape to retry after a lost match, Enter or Escape on the roll-back offer.
 int Dialog_Key() {
     if (Rollback_Offer_Up()) return g.cfg.trade_lives ? VK_RETURN : VK_ESCAPE;
-    if (Winning || Losing) return VK_RETURN;
+    if (Winning) return VK_RETURN;
+    if (Losing) return VK_ESCAPE;
     return VK_SPACE;
 }
 
