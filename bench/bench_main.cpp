@@ -1,11 +1,15 @@
 // The bench tool: `orbivale_bench NAME` runs one named benchmark.
 #include <cstdio>
+#include <string>
 #include "bench/bench.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: orbivale_bench NAME\n");
+        std::fprintf(stderr, "usage: orbivale_bench NAME [N [M]]\n");
         return 2;
     }
-    return Bench_Run(argv[1]);
+    std::string line = argv[1];
+    for (int i = 2; i < argc; ++i)
+        line += std::string(" ") + argv[i];
+    return Bench_Run(line);
 }

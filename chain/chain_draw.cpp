@@ -23,13 +23,14 @@ struct Piece_Images {
 } g_img;
 
 TImage* Load_Strip(const char* file, int cell, int frames) {
-    TImage* img = Gfx_LoadAnimImage(Asset_Path(std::string(kPieceDir) + file), cell, cell, 0, frames);
+    TImage* img = Gfx_LoadAnimImage(Asset_Path(std::string(kPieceDir) + file), cell, cell, 0, frames,
+                                    GFX_DEFAULT_FLAGS | GFX_SHRINKS);
     Gfx_MidHandle(img);
     return img;
 }
 
 TImage* Load_Single(const char* file) {
-    TImage* img = Gfx_LoadImage(Asset_Path(std::string(kPieceDir) + file));
+    TImage* img = Gfx_LoadImage(Asset_Path(std::string(kPieceDir) + file), GFX_DEFAULT_FLAGS | GFX_SHRINKS);
     Gfx_MidHandle(img);
     return img;
 }
@@ -74,7 +75,8 @@ TImage* Load_Elem_Image(const std::string& path, int mirror) {
 void Load_Mod_Images() {
     for (PcModType& k : PcModTypes) {
         if (k.img) continue;
-        k.img = Gfx_LoadAnimImage(Asset_Path(kModDir + k.filename), k.img_dx, k.img_dy, 0, k.img_count);
+        k.img = Gfx_LoadAnimImage(Asset_Path(kModDir + k.filename), k.img_dx, k.img_dy, 0, k.img_count,
+                                  GFX_DEFAULT_FLAGS | GFX_SHRINKS);
         Gfx_MidHandle(k.img);
     }
 }

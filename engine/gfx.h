@@ -11,6 +11,9 @@
 
 // Image flags: 1 filtered, 2 mip-mapped, 4 masked, 8 dynamic. The game passes 3 ("default").
 constexpr int GFX_DEFAULT_FLAGS = 3;
+// Added to the flags of images the game draws shrunk (pearls): their mip-maps are made with
+// their texture, never in the middle of play. Other images get them when first drawn minified.
+constexpr int GFX_SHRINKS = 16;
 
 // Blend modes.
 enum { BLEND_MASK = 1, BLEND_SOLID = 2, BLEND_ALPHA = 3, BLEND_LIGHT = 4, BLEND_SHADE = 5 };
@@ -78,6 +81,9 @@ TImage* Gfx_LoadAnimImage(const std::string& path, int cell_w, int cell_h, int f
 // Makes an image from pixels in memory (generator previews, tests); frames of w x h.
 TImage* Gfx_CreateImage(int w, int h, int frames = 1, int flags = GFX_DEFAULT_FLAGS);
 void Gfx_FreeImage(TImage* image);
+// Makes the texture copy of every loaded image and font page that lacks one, in one pass
+// (screen entry, start-up, after the screen was re-opened); nothing without a GPU back end.
+void Gfx_PrepareTextures();
 void Gfx_MidHandle(TImage* image);
 void Gfx_SetHandle(TImage* image, float x, float y);
 int Gfx_ImageWidth(const TImage* image);

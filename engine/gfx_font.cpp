@@ -5,6 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
+#include "engine/gfx_page.h"
 #include "engine/gfx_state.h"
 #include "shell/log.h"
 #include "shell/resource.h"
@@ -13,6 +14,12 @@ namespace {
 constexpr char kFontFailed[] = "Font load failed: ";
 constexpr int kPageSize = 512;
 constexpr int kStyleBold = 1, kStyleSmooth = 4;
+
+// Every loaded TrueType font, so their common glyphs can be made ahead of play.
+std::vector<TImageFont*>& Live_Fonts() {
+    static std::vector<TImageFont*> fonts;
+    return fonts;
+}
 
 FT_Library Library() {
     static FT_Library lib = nullptr;
@@ -32,6 +39,7 @@ Gfx_Frame* New_Page(TImageFont& font, int w, int h) {
     // Filtered pages are transparent white so edges don't darken; unfiltered ones transparent
     // black, so solid blending shows the glyph boxes as white text on black.
     page->pixels.assign(size_t(w) * h, font.filtered ? 0x00FFFFFFu : 0u);
+    Page_PlaceAlone(*page);
     font.pages.push_back(std::move(page));
     font.shelf_x = font.shelf_y = font.shelf_h = 0;
     return font.pages.back().get();
@@ -87,7 +95,7 @@ void Font_AddImage(TImageFont& font, Font_Glyph& g, const uint8_t* cov, int w, i
             page->pixels[size_t(g.y + border + y) * page->w + size_t(g.x + border + x)] =
                 a << 24 | (a ? 0xFFFFFF : clear);
         }
-    page->dirty = true;
+    Page_FrameChanged(*page);
     font.shelf_x += cell_w;
     font.shelf_h = std::max(font.shelf_h, cell_h);
 }
@@ -134,15 +142,27 @@ TImageFont* Gfx_LoadFont(const std::string& path, int size, int style) {
     font->style = style;
     font->ascent = int((face->size->metrics.ascender + 63) >> 6);
     font->height = int((face->size->metrics.height + 32) >> 6);
+    Live_Fonts().push_back(font);
     return font;
 }
 
 void Gfx_FreeFont(TImageFont* font) {
     if (!font || font == &Font_Builtin()) return;
     if (Gfx_M().font == font) Gfx_M().font = nullptr;
-    if (Renderer* r = Gfx_ScreenRenderer())
-        for (auto& page : font->pages)
-            r->Free_Texture(*page);
+    auto& live = Live_Fonts();
+    live.erase(std::remove(live.begin(), live.end(), font), live.end());
+    for (auto& page : font->pages)
+        Page_Remove(*page);
     if (font->face) FT_Done_Face(static_cast<FT_Face>(font->face));
     delete font;
+}
+
+void Font_MakeCommonGlyphs() {
+    auto make = [](TImageFont& font) {
+        for (uint32_t cp = 32; cp < 256; ++cp)
+            if (cp < 127 || cp >= 160) Font_GlyphOf(font, cp);
+    };
+    for (TImageFont* font : Live_Fonts())
+        make(*font);
+    make(Font_Builtin());
 }

@@ -37,3 +37,6 @@ void Font_AddImage(TImageFont& font, Font_Glyph& g, const uint8_t* cov, int w, i
 TImageFont& Font_Builtin();
 // Makes glyph cp of the built-in font from its bitmap table.
 void Font_MakeBuiltinGlyph(TImageFont& font, uint32_t cp, Font_Glyph& g);
+// Makes the glyphs of the printable Latin-1 characters of every loaded font ahead of use, so
+// text drawn later adds nothing to the glyph pages.
+void Font_MakeCommonGlyphs();

@@ -1,6 +1,8 @@
 // Images: loading through the stream layer, cutting animation strips, handles, pixel access
 // and in-place mirroring. Frames keep their pixels so textures can be rebuilt at any time.
 #include <algorithm>
+#include "engine/gfx_font.h"
+#include "engine/gfx_page.h"
 #include "engine/gfx_state.h"
 #include "engine/image_decode.h"
 #include "shell/log.h"
@@ -47,6 +49,7 @@ TImage* Gfx_LoadImage(const std::string& path, int flags) {
     image->frames.push_back(Make_Frame(img.w, img.h, flags));
     image->frames[0].pixels = std::move(img.pixels);
     Apply_Mask(image->frames[0].pixels, flags);
+    Page_PlaceImage(*image);
     return image;
 }
 
@@ -74,6 +77,7 @@ TImage* Gfx_LoadAnimImage(const std::string& path, int cell_w, int cell_h, int f
         Apply_Mask(f.pixels, flags);
         image->frames.push_back(std::move(f));
     }
+    Page_PlaceImage(*image);
     return image;
 }
 
@@ -89,15 +93,22 @@ TImage* Gfx_CreateImage(int w, int h, int frames, int flags) {
         image->frames.push_back(Make_Frame(w, h, flags));
         image->frames.back().pixels.assign(size_t(w) * h, 0);
     }
+    Page_PlaceImage(*image);
     return image;
 }
 
 void Gfx_FreeImage(TImage* image) {
     if (!image) return;
-    if (Renderer* r = Gfx_ScreenRenderer())
-        for (Gfx_Frame& f : image->frames)
-            r->Free_Texture(f);
+    for (Gfx_Frame& f : image->frames)
+        Page_Remove(f);
     delete image;
+}
+
+void Gfx_PrepareTextures() {
+    Renderer* r = Gfx_ScreenRenderer();
+    if (!r || !r->Makes_Textures()) return;
+    Font_MakeCommonGlyphs();
+    r->Prepare_Textures();
 }
 
 void Gfx_MidHandle(TImage* image) {
@@ -140,7 +151,7 @@ Pixmap Gfx_LockImage(TImage* image, int frame, bool, bool) {
 void Gfx_UnlockImage(TImage* image) {
     if (!image || image->locked_frame < 0 || image->locked_frame >= static_cast<int>(image->frames.size()))
         return;
-    image->frames[size_t(image->locked_frame)].dirty = true;
+    Page_FrameChanged(image->frames[size_t(image->locked_frame)]);
     image->locked_frame = -1;
 }
 

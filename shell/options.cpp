@@ -2,6 +2,7 @@
 #include "shell/options.h"
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 bool To_Int(const char* s, long lo, long hi, long& out) {
@@ -29,7 +30,7 @@ const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
            "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile expert|casual] "
            "[--check-levels [SEEDS]] [--jobs N] "
-           "[--save-dir DIR] [--content-dir DIR] [--bench NAME] [--path-file FILE]";
+           "[--save-dir DIR] [--content-dir DIR] [--bench NAME [N [M]]] [--path-file FILE]";
 }
 
 bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
@@ -81,6 +82,10 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
                                                        : &o.path_file;
             *dest = next;
             ++i;
+            // A benchmark may take numbers (`--bench gl-level 60 600`): they follow its name.
+            for (int k = 0; k < 2 && dest == &o.bench && To_Int(i + 1 < argc ? argv[i + 1] : nullptr, 0, 1L << 30, v);
+                 ++k)
+                o.bench += " " + std::to_string(v), ++i;
         } else {
             error = "unknown option " + a;
             return false;

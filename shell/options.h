@@ -20,7 +20,8 @@ struct App_Options {
     int check_seeds = 3;       // seeds per level of the check
     int check_jobs = 1;        // processes the check runs in
     std::string save_dir, content_dir;
-    std::string bench;       // run this benchmark instead of the game
+    std::string bench;       // run this benchmark instead of the game (name, then its numbers)
+    bool skip_logo = false;  // no loading logo waits (benchmarks that time play)
     std::string path_file;   // watch one path file roll (development view)
 };
 

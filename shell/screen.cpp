@@ -1,5 +1,6 @@
 // The screen-state machine.
 #include "shell/screen.h"
+#include "engine/gfx.h"
 #include "engine/input.h"
 #include "shell/app_state.h"
 
@@ -18,6 +19,7 @@ void Screen_Set(int kind) {
     if (const Screen_Steps* old = Steps_Of(ScreenState); old && old->leave) old->leave();
     if (const Screen_Steps* now = Steps_Of(kind); now && now->enter) now->enter();
     ScreenState = kind;
+    Gfx_PrepareTextures(); // the new screen's images get their textures before its first frame
 }
 
 void Screen_RunFrame() {

@@ -16,3 +16,15 @@ void Gl_SetOutput(Renderer* renderer, int out_x, int out_y, int out_w, int out_h
 void Gl_FitOutput(int drawable_w, int drawable_h, int& out_x, int& out_y, int& out_w, int& out_h);
 // The context was made anew: every texture is rebuilt (takes a new generation number).
 void Gl_ContextChanged(Renderer* renderer);
+
+// What the OpenGL renderer did, for benchmarks: running totals and the figures of the frame
+// being drawn (reset when it begins).
+struct Gl_Stats {
+    long uploads = 0;      // texture image uploads (whole or part)
+    long upload_bytes = 0; // bytes of those uploads
+    long mip_builds = 0;   // mip-map chains generated
+    int frame_quads = 0;   // quads (triangle pairs) of the frame
+    double frame_area = 0; // output pixels those triangles cover (overlaps counted again)
+};
+// The process-wide counters.
+Gl_Stats& Gl_GetStats();
