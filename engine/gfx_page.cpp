@@ -9,9 +9,11 @@
 namespace {
 constexpr int kWhiteBlock = 8; // opaque white corner of every shared page, for flat colour
 
+// Never destroyed: images held by static objects (dialog buttons) are freed during static
+// destruction, after a plain static vector of pages would already be gone.
 std::vector<std::unique_ptr<Gfx_Page>>& Pages() {
-    static std::vector<std::unique_ptr<Gfx_Page>> pages;
-    return pages;
+    static auto* pages = new std::vector<std::unique_ptr<Gfx_Page>>();
+    return *pages;
 }
 
 Gfx_Page* New_Page(int w, int h, bool filtered, bool mipmapped, bool shared, int gutter) {
