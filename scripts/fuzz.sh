@@ -5,6 +5,7 @@
 # under fuzz/crashes/ and makes the script fail. Prints one table line per target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh
 SECONDS_EACH=${1:-60}
 BUILD=${FUZZ_BUILD_DIR:-build-fuzz}
 launcher=()

@@ -1,5 +1,5 @@
-// TGA images: decoded as the resource loader decodes a ".tga" file; a decoded picture is
-// checked for the size it claims.
+// Images: decoded as the resource loader decodes a file of the format the build names
+// (FUZZ_EXT: "png", "jpg", "bmp" or "tga"); a decoded picture is checked for the size it claims.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz_Init();
     Decoded_Image img;
-    if (Image_Decode(data, size, "fuzz.tga", img) &&
+    if (Image_Decode(data, size, "fuzz." FUZZ_EXT, img) &&
         (img.w <= 0 || img.h <= 0 || img.pixels.size() != static_cast<size_t>(img.w) * img.h))
         abort();
     return 0;
