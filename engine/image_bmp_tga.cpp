@@ -99,9 +99,10 @@ struct Tga_Reader {
     const uint8_t* d;
     size_t size, pos;
     int depth; // bits per stored pixel or palette entry
+    // Reads one value of 8, 15, 16, 24 or 32 bits; false for any other width or past the end.
     bool Take(uint32_t& out, int bits) {
-        size_t n = size_t(bits + 7) / 8;
-        if (size - pos < n) return false;
+        size_t n = bits == 8 ? 1 : bits == 15 || bits == 16 ? 2 : bits == 24 ? 3 : bits == 32 ? 4 : 0;
+        if (n == 0 || pos > size || size - pos < n) return false;
         const uint8_t* p = d + pos;
         pos += n;
         if (bits == 8)
@@ -136,7 +137,8 @@ bool Image_DecodeTga(const uint8_t* d, size_t size, const std::string& name, Dec
     if ((base != 1 && base != 2 && base != 3) || cmap_type > 1 || (mapped && cmap_type != 1))
         return Image_Fail(name, "unsupported or unknown image format");
     bool depth_ok = mapped || grey ? depth == 8 : (depth == 15 || depth == 16 || depth == 24 || depth == 32);
-    if (!depth_ok || (mapped && cmap_depth != 15 && cmap_depth != 16 && cmap_depth != 24 && cmap_depth != 32))
+    // A palette is read even when the pixels don't use it, so its depth must be one we read.
+    if (!depth_ok || (cmap_type == 1 && cmap_depth != 15 && cmap_depth != 16 && cmap_depth != 24 && cmap_depth != 32))
         return Image_Fail(name, "unsupported TGA depth");
     if (w <= 0 || h <= 0 || w > kImageMaxSide || h > kImageMaxSide)
         return Image_Fail(name, "TGA size out of range");

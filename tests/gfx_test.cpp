@@ -425,6 +425,10 @@ TEST(ImageDecodeTest, BmpAndTgaReadersHonourRowOrder) {
     EXPECT_EQ(img.pixels[1], 0x04030201u);
     EXPECT_EQ(img.pixels[2], 0x08070605u);
     EXPECT_FALSE(Image_Decode(tga.data(), tga.size() - 2, "cut.tga", img));
+    // Found by fuzzing: a true-colour TGA with an unused palette of a 7-bit depth read four bytes
+    // for each one-byte entry, past the end of the data.
+    std::vector<uint8_t> odd_palette = {0, 1, 2, 0, 0, 1, 0, 7, 0, 0, 0, 0, 1, 0, 1, 0, 32, 0, 9};
+    EXPECT_FALSE(Image_Decode(odd_palette.data(), odd_palette.size(), "pal.tga", img));
 }
 
 TEST_F(GfxTest, AnimImageCutsCellsAcrossThenDown) {
