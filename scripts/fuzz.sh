@@ -37,7 +37,9 @@ cp tests/fixtures/*.ogg "$BUILD/seeds/sound_ogg/" 2>/dev/null || true
 mkdir -p fuzz/crashes
 status=0
 printf '%-12s %12s %8s %8s\n' target executions corpus crashes
+mkdir -p "$BUILD/fuzz_logs"
 for bin in "$BUILD"/fuzz_*; do
+  [ -f "$bin" ] && [ -x "$bin" ] || continue
   t=${bin##*/fuzz_}
   corpus=$BUILD/corpus/$t
   mkdir -p "$corpus"
@@ -46,7 +48,7 @@ for bin in "$BUILD"/fuzz_*; do
   [ -d "$BUILD/seeds/$t" ] && seeds+=("$BUILD/seeds/$t")
   dict=()
   [ -f "fuzz/dict/$t.dict" ] && dict=(-dict="fuzz/dict/$t.dict")
-  log=$BUILD/fuzz_$t.log
+  log=$BUILD/fuzz_logs/$t.log
   before=$(ls fuzz/crashes | grep -c "^$t-" || true)
   set +e
   FUZZ_LOG= ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 "$bin" "${dict[@]}" \
