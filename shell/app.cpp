@@ -95,6 +95,7 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
     if (o.autoplay) {
         Autoplay_Config ac;
         ac.seed = o.seed;
+        ac.profile = o.profile;
         Autoplay_Start(ac);
     }
     g_shot.file = o.screenshot;

@@ -27,7 +27,7 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
 
 const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
-           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] "
+           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile expert|casual] "
            "[--check-levels [SEEDS]] [--jobs N] "
            "[--save-dir DIR] [--content-dir DIR] [--bench NAME] [--path-file FILE]";
 }
@@ -45,6 +45,11 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
         else if (a == "--fullscreen") o.fullscreen = true, o.windowed = false;
         else if (a == "--headless") o.headless = true;
         else if (a == "--autoplay") o.autoplay = true;
+        else if (a == "--profile") {
+            std::string name = next ? next : "";
+            if (!need(name == "expert" || name == "casual")) return false;
+            o.profile = name == "casual" ? 1 : 0, ++i;
+        }
         else if (a == "--check-levels") {
             o.check_levels = true;
             if (To_Int(next, 1, 1000, v)) o.check_seeds = static_cast<int>(v), ++i;

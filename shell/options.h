@@ -15,6 +15,7 @@ struct App_Options {
     int screenshot_frame = -1;     // FrameCounter value after which to write it; -1: last
     int level = 0;                 // start a match at this level directly (0: menus)
     bool autoplay = false;
+    int profile = 0;               // built-in player: 0 expert, 1 casual (--profile expert|casual)
     bool check_levels = false; // play every level (or --level's) with the built-in player, print a table
     int check_seeds = 3;       // seeds per level of the check
     int check_jobs = 1;        // processes the check runs in

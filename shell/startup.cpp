@@ -12,11 +12,13 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "gui/stub_screens.h"
+#include "play/fx_calls.h"
 #include "play/gun.h"
 #include "play/gun_hooks.h"
 #include "play/ingame_frame.h"
 #include "play/match.h"
 #include "play/pointer.h"
+#include "play/powerups.h"
 #include "shell/app_hooks.h"
 #include "shell/app_state.h"
 #include "shell/config.h"
@@ -84,9 +86,11 @@ void Logo_Finish() {
 
 // Every subsystem's load or reset step, in the order they depend on each other.
 void Images_LoadAll() {
+    FX_InstallCalls();
     Catalogue_Build();
     Pieces_Load_Images();
     Gun_LoadImages();
+    PowerUps_LoadImages();
     InGame_Load();
     Stub_Screens_Load();
 }
