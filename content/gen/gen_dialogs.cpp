@@ -5,6 +5,7 @@
 #include <string>
 #include "content/gen/gen_dialog_art.h"
 #include "content/gen/gen_groups.h"
+#include "content/gen/gen_tutorial_art.h"
 
 namespace {
 void Picture(const Manifest_Entry& e, cairo_t* cr) {
@@ -44,38 +45,6 @@ void Picture(const Manifest_Entry& e, cairo_t* cr) {
     }
 }
 
-void Tutorial_Picture(const Manifest_Entry& e, cairo_t* cr) {
-    int id = std::atoi(e.name.c_str() + e.name.rfind('\\') + 1);
-    Gen_Panel(cr, 0, 0, e.frame_w, e.frame_h, 12, {0.25, 0.3, 0.45}, {0.1, 0.12, 0.2}, {0.78, 0.64, 0.32});
-    double cx = e.frame_w / 2.0, cy = e.frame_h / 2.0;
-    for (int k = -2; k <= 2; ++k)
-        if (k != 0) Gen_Pearl(cr, cx + k * 30, cy + 20, 14, (id + k + 6) % 6, 0);
-    static const int emblem[21] = {-1, -1, 1, -1, -1, -1, -1, -1, 3, -1, -1, -1, 5, 9, 0, 4, -1, -1, 2, 6, 7};
-    Gen_Pearl(cr, cx, cy + 20, 14, id % 6, 0);
-    if (id >= 0 && id < 21 && emblem[id] >= 0) Gen_Emblem(cr, cx, cy + 20, 30, emblem[id]);
-    if (id == 3) Gen_Glow(cr, cx, cy - 30, 18, {1, 1, 1}, 0.8);
-    if (id >= 9 && id <= 11) Gen_Star(cr, cx, cy - 28, 20, 8, 5, 0, {0.95, 0.8, 0.3}, 1);
-    if (id == 16 || id == 17)
-        Gen_Sphere(cr, cx, cy - 28, 16, id == 16 ? Gen_Rgb{0.95, 0.78, 0.2} : Gen_Rgb{0.2, 0.8, 0.4});
-}
-
-void Arrow(cairo_t* cr, double w, double h) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, w - 4, h / 2);
-    cairo_line_to(cr, w * 0.45, 6);
-    cairo_line_to(cr, w * 0.45, h * 0.35);
-    cairo_line_to(cr, 4, h * 0.35);
-    cairo_line_to(cr, 4, h * 0.65);
-    cairo_line_to(cr, w * 0.45, h * 0.65);
-    cairo_line_to(cr, w * 0.45, h - 6);
-    cairo_close_path(cr);
-    Gen_SetColor(cr, {1, 0.85, 0.3});
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 2);
-    Gen_SetColor(cr, {0.45, 0.3, 0.05});
-    cairo_stroke(cr);
-}
-
 // Skin number 0..6 of a "dlgN_..." name, or -1.
 int Skin_Of(const std::string& name) {
     size_t at = name.rfind("\\dlg");
@@ -86,10 +55,9 @@ int Skin_Of(const std::string& name) {
 } // namespace
 
 void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c) {
+    if (Gen_DrawTutorialArt(e, c)) return;
     cairo_t* cr = c.cr;
     if (e.format == FMT_JPG) return Picture(e, cr);
-    if (Gen_Has(e.name, "\\Tutorial\\")) return Tutorial_Picture(e, cr);
-    if (Gen_Has(e.name, "arrow.png")) return Arrow(cr, e.frame_w, e.frame_h);
     if (Gen_Has(e.name, "_btn_")) return Dialog_Button(e, c);
     Dialog_Skin(e, c, Skin_Of(e.name));
 }
