@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache
+  desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
