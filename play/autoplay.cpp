@@ -8,6 +8,7 @@
 #include "engine/input.h"
 #include "gui/modal.h"
 #include "play/autoplay_aim.h"
+#include "play/autoplay_hands.h"
 #include "play/gun.h"
 #include "play/level_state.h"
 #include "shell/app_state.h"
@@ -65,14 +66,17 @@ void Record(const std::string& event) {
 }
 
 void Move(int x, int y) {
+    if (Hands_Move(x, y)) return;
     Record("mouse_move " + std::to_string(x) + " " + std::to_string(y));
     Input_OnMouseMove(x, y);
 }
 void Button(int b, bool down) {
+    if (Hands_Button(b, down)) return;
     Record(std::string(down ? "mouse_down " : "mouse_up ") + std::to_string(b));
     Input_OnMouseButton(b, down);
 }
 void Key(int code, bool down) {
+    if (Hands_Key(code, down)) return;
     Record(std::string(down ? "key_down " : "key_up ") + std::to_string(code));
     if (down)
         Input_OnKeyDown(code);
@@ -180,7 +184,7 @@ void Play(int ms) {
         return;
     }
     g.wait -= ms;
-    if (g.wait > 0) {
+    if (g.wait > 0 || !Hands_OnTarget()) {
         Aim_Shot shot = g.plan;
         if (Gun.GunPc->color == g.plan_color && Aim_Track(g.plan_color, g.jx, g.jy, shot)) {
             g.plan.ptr_x = shot.ptr_x, g.plan.ptr_y = shot.ptr_y;
@@ -200,10 +204,11 @@ void Autoplay_Start(const Autoplay_Config& config) {
     g.cfg = config;
     g.rng = 0x9E3779B97F4A7C15ull ^ (static_cast<uint64_t>(config.seed) * 0xD1B54A32D192ED03ull);
     if (g.rng == 0) g.rng = 1;
+    Hands_Start(config.input, Record);
 }
 
 void Autoplay_Stop() {
-    if (g.on) Release_Held();
+    if (g.on) Release_Held(), Hands_Stop();
     g.on = false;
 }
 
@@ -215,6 +220,7 @@ void Autoplay_AfterFrame() {
     if (!g.on) return;
     int ms = FrameTime >= 1 ? static_cast<int>(FrameTime) : 1;
     Release_Held();
+    Hands_Frame();
     if (Modal_Active()) {
         Dialog(ms);
         return;
