@@ -3,5 +3,6 @@
 
 // Draws 300 pearl-sized and 10 000 particle-sized sprites per frame on each renderer.
 int Bench_Draw();
-// Chain simulation: track load time, frame cost with 300 pearls on two tracks, sample-table memory.
+// Chain simulation: track load time, frame cost with 300 pearls on two tracks, sample-table memory,
+// and the heaviest power-up moment (area bomb, hammer smash and stardust in one frame).
 int Bench_Chain();

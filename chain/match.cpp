@@ -61,9 +61,15 @@ void Remove_Matched(int flags) {
     Sfx_PlayMatch(where.x, where.y);
     FlameOrbActive = 0;
     if (n > LongestSet) LongestSet = n;
+    // A member's modifier may remove other members (area bomb, flame orb) and a freed slot
+    // may be taken again by a new pearl: the ids say which members are still the same.
+    static int ids[MATCH_SET_MAX];
+    for (int i = 0; i < n; ++i)
+        ids[i] = Match.set[i]->id;
     Match.removing = true;
     for (int i = 0; i < n; ++i)
-        if (Match.set[i]->alive) Match.set[i]->Remove_By_Set(i);
+        if (Match.set[i]->alive && Match.set[i]->listed && Match.set[i]->id == ids[i])
+            Match.set[i]->Remove_By_Set(i);
     Match.removing = false;
     if (flags & 1) Score_Chain(n, &where);
     if (flags & 2) Score_Combo(n, &where);

@@ -16,10 +16,10 @@ set(EMBED_CPP ${CMAKE_BINARY_DIR}/content_embed.cpp)
 file(GLOB CONTENTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/gen/*.cpp)
 add_executable(orbivale_contentgen ${CONTENTGEN_SOURCES} ${CMAKE_SOURCE_DIR}/content/manifest.cpp ${CMAKE_SOURCE_DIR}/engine/sound_files.cpp
   ${CMAKE_SOURCE_DIR}/shell/paths.cpp ${CMAKE_SOURCE_DIR}/shell/log.cpp ${CMAKE_SOURCE_DIR}/shell/utf8.cpp
-  ${CMAKE_SOURCE_DIR}/content/text_int.cpp)
+  ${CMAKE_SOURCE_DIR}/content/text_int.cpp ${CMAKE_SOURCE_DIR}/content/level_catalogue.cpp)
 target_include_directories(orbivale_contentgen PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(orbivale_contentgen PRIVATE ${ORBIVALE_WARNINGS})
-target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
+target_link_libraries(orbivale_contentgen PRIVATE PkgConfig::CAIRO PkgConfig::FREETYPE PNG::PNG JPEG::JPEG PkgConfig::VORBIS Threads::Threads m)
 
 file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/data/*)
 set(CONTENT_FONTS /usr/share/fonts/truetype/cardo/Cardob101.ttf

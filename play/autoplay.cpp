@@ -9,21 +9,35 @@
 #include "gui/modal.h"
 #include "play/autoplay_aim.h"
 #include "play/autoplay_hands.h"
+#include "play/autoplay_tools.h"
 #include "play/gun.h"
+#include "play/hammer.h"
 #include "play/level_state.h"
+#include "play/pointer.h"
 #include "shell/app_state.h"
 
 namespace {
-constexpr int kShotGapMin = 340, kShotGapMax = 480; // ms between shots: under three a second
-constexpr int kAimMin = 90, kAimMax = 190;          // ms of aiming before the click
-constexpr int kThrowGap = 1500;                     // ms between two throw-aways
-constexpr int kThrowsInRow = 2;                     // throw-aways before a shot must follow
-constexpr int kAfterThrow = 250;                    // ms before the next pearl is aimed
-constexpr int kReadMin = 400, kReadMax = 800;       // ms a dialog is read before the key
-constexpr int kRetryKey = 700;                      // ms before a key is pressed again
-constexpr float kBetterBy = 20;                     // next pearl this much better: throw
-constexpr float kJitter = 1.5f;                     // hand unsteadiness, screen units
-constexpr float kKeepShare = 0.7f;                  // a tracked target keeps this share of its rating
+constexpr int kThrowGap = 1500;               // ms between two throw-aways
+constexpr int kAfterThrow = 250;              // ms before the next pearl is aimed
+constexpr int kReadMin = 400, kReadMax = 800; // ms a dialog is read before the key
+constexpr int kRetryKey = 700;                // ms before a key is pressed again
+constexpr float kBetterBy = 20;               // next pearl this much better: throw
+constexpr float kKeepShare = 0.7f;            // a tracked target keeps this share of its rating
+constexpr float kItemOver = 160;              // a shot rated below this gives way to an item
+constexpr float kItemDanger = 0.5f;           // no item hunting with a chain this close to its hole
+
+// A player's pace and hand.
+struct Profile {
+    int shot_gap_min, shot_gap_max; // ms from a shot until the next aim begins
+    int aim_min, aim_max;           // ms of aiming (reaction) before the click
+    float jitter;                   // aim error, screen units
+    double lead;                    // share of the chains' motion allowed for
+    int throws_in_row;              // throw-aways before a shot must follow
+    bool hammer_full_only;          // the hammer only at its third level
+};
+// Expert: under three shots a second. Casual: about one a second, 250-400 ms reaction.
+constexpr Profile kProfiles[2] = {{340, 480, 90, 190, 1.5f, 1.0, 2, false},
+                                  {650, 800, 250, 400, 5.0f, 0.3, 1, true}};
 enum { kIdle, kAiming };
 enum { kMouseLeft = 1, kMouseRight = 2 };
 
@@ -36,7 +50,8 @@ struct Autoplay_Module {
     int phase = kIdle;
     int wait = 0;       // ms left of the aim
     int since_shot = 0; // ms since the last shot or throw-away
-    int shot_gap = kShotGapMin;
+    int shot_gap = 0;
+    Profile prof = kProfiles[0];
     int since_throw = kThrowGap;
     int throws_in_row = 0;
     int read = -1;       // ms left before the dialog's key; -1 no dialog seen
@@ -58,7 +73,7 @@ int Between(int lo, int hi) {
     return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1));
 }
 float Wobble() {
-    return kJitter * (static_cast<float>(Next() % 2001) / 1000.0f - 1);
+    return g.prof.jitter * (static_cast<float>(Next() % 2001) / 1000.0f - 1);
 }
 
 void Record(const std::string& event) {
@@ -127,13 +142,66 @@ void Throw() {
 
 bool Worth_Throwing(int color, const Aim_Shot& cur) {
     if (cur.value >= AIM_USEFUL || !Gun.GunPcNext || color == PC_FIREBALL) return false;
-    if (g.throws_in_row >= kThrowsInRow || g.since_throw < kThrowGap) return false;
+    if (g.throws_in_row >= g.prof.throws_in_row || g.since_throw < kThrowGap) return false;
     Aim_Shot next = Aim_Best(Gun.GunPcNext->color, g.jx, g.jy);
     return next.value >= AIM_USEFUL && next.value >= cur.value + kBetterBy;
 }
 
 bool Shot_On_Its_Way() {
     return Aim_Shot_Flying() || Aim_Shot_Gliding();
+}
+
+// A coin or artefact in a clear line is worth more than an ordinary shot while no chain is
+// close to its hole; the shot at it is aimed like a throw-off.
+void Item_Instead(bool busy, int color, Aim_Shot& cur) {
+    if (busy || color == PC_FIREBALL || cur.value >= kItemOver || Aim_Danger() >= kItemDanger) return;
+    int px, py;
+    if (!Tool_Item_Shot(px, py)) return;
+    cur = Aim_Shot{};
+    cur.kind = AIM_VOID;
+    cur.ptr_x = px;
+    cur.ptr_y = py;
+    cur.set_size = 1;
+    cur.value = kItemOver;
+    g.stats.item_shots += 1;
+}
+
+void Press(int x, int y, int button) {
+    Move(x, y);
+    Button(button, true);
+    g.held_button = button;
+}
+
+// The hammer: armed from its icon when a smash is worth it, then struck on the chosen pearl
+// (an armed hammer with nothing worth smashing any more is put down with the right button).
+bool Hammer_Step() {
+    if (g.since_shot < g.shot_gap || HammerState == 0) return false;
+    const Piece* target = Tool_Hammer_Target(g.prof.hammer_full_only);
+    if (Hands_Take_Hammer(target)) { // keys and pad: the gun turns to it and H / Y strikes
+        g.phase = kIdle;
+        g.stats.smashes += 1;
+        g.since_shot = 0;
+        g.shot_gap = Between(g.prof.shot_gap_min, g.prof.shot_gap_max);
+        return true;
+    }
+    if (HammerState == 2) {
+        g.phase = kIdle;
+        if (!target) {
+            Press(PtrX, PtrY, kMouseRight);
+            return true;
+        }
+        Press(static_cast<int>(target->x), static_cast<int>(target->y), kMouseLeft);
+        g.stats.smashes += 1;
+        g.since_shot = 0;
+        g.shot_gap = Between(g.prof.shot_gap_min, g.prof.shot_gap_max);
+        return true;
+    }
+    if (!target) return false;
+    g.phase = kIdle;
+    int x, y;
+    Tool_Hammer_Icon(x, y);
+    Press(x, y, kMouseLeft);
+    return true;
 }
 
 // busy: a shot is still on its way; only a clear match elsewhere is worth not waiting for it.
@@ -146,11 +214,12 @@ void Plan(bool busy) {
         Throw();
         return;
     }
+    Item_Instead(busy, color, cur);
     if (cur.kind == AIM_NONE || (busy && cur.set_size < 3)) return;
     g.plan = cur;
     g.plan_color = color;
     g.phase = kAiming;
-    g.wait = Between(kAimMin, kAimMax);
+    g.wait = Between(g.prof.aim_min, g.prof.aim_max);
     Move(cur.ptr_x, cur.ptr_y);
 }
 
@@ -171,14 +240,15 @@ void Fire() {
     g.stats.shots += 1;
     g.throws_in_row = 0;
     g.since_shot = 0;
-    g.shot_gap = Between(kShotGapMin, kShotGapMax);
+    g.shot_gap = Between(g.prof.shot_gap_min, g.prof.shot_gap_max);
 }
 
 void Play(int ms) {
     g.since_shot += ms;
     g.since_throw += ms;
-    if (!Gun.GunPc || g.held_button) return;
+    if (g.held_button) return;
     Aim_See();
+    if (Hammer_Step() || !Gun.GunPc) return;
     if (g.phase == kIdle) {
         if (g.since_shot >= g.shot_gap) Plan(Shot_On_Its_Way());
         return;
@@ -202,6 +272,9 @@ void Autoplay_Start(const Autoplay_Config& config) {
     g.recorder = recorder;
     g.on = true;
     g.cfg = config;
+    g.prof = kProfiles[config.profile == AUTOPLAY_CASUAL ? 1 : 0];
+    g.shot_gap = g.prof.shot_gap_min;
+    Aim_Set_Lead(g.prof.lead);
     g.rng = 0x9E3779B97F4A7C15ull ^ (static_cast<uint64_t>(config.seed) * 0xD1B54A32D192ED03ull);
     if (g.rng == 0) g.rng = 1;
     Hands_Start(config.input, Record);

@@ -67,6 +67,7 @@ struct Aim_Module {
     bool gliding = false;   // a shot glides into its chain (the chain is pushed apart)
     double gx = 0, gy = 0;  // gun centre
     double latency = 0.032; // s from the decision to the shot leaving the gun
+    double lead = 1;        // share of the chains' motion allowed for when aiming
 };
 Aim_Module g;
 
@@ -279,7 +280,7 @@ bool Aim_At(int index, int k, int color, float jx, float jy, Aim_Shot& shot) {
     double ox = g.gx, oy = g.gy, px = s.x, py = s.y;
     for (int it = 0; it < 3; ++it) {
         double tau = std::hypot(px - ox, py - oy) / speed + g.latency;
-        px = s.x + s.vx * tau, py = s.y + s.vy * tau;
+        px = s.x + s.vx * tau * g.lead, py = s.y + s.vy * tau * g.lead;
     }
     double sign = pc->segm_dir == SEGM_BACK ? -1 : 1;
     px += k * kAimOffset * sign * std::cos(pc->angle * DEG) + jx;
@@ -373,6 +374,10 @@ bool Aim_Track(int color, float jx, float jy, Aim_Shot& shot) {
         if (g.seen[i].pc->id == shot.target_id)
             return On_Board(g.seen[i]) && Aim_At(static_cast<int>(i), shot.offset, color, jx, jy, shot);
     return false;
+}
+
+void Aim_Set_Lead(double share) {
+    g.lead = share;
 }
 
 float Aim_Danger() {

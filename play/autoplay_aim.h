@@ -33,5 +33,7 @@ void Aim_Set_Busy(int hit_id);
 bool Aim_Shot_Flying();
 // True while a shot glides into its chain, pushing the pearls apart.
 bool Aim_Shot_Gliding();
+// Share 0..1 of the chains' motion the aim allows for (1 full lead).
+void Aim_Set_Lead(double share);
 // 0..1: how close the most advanced chain front is to its hole.
 float Aim_Danger();

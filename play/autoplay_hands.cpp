@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include "engine/input.h"
+#include "chain/piece.h"
 #include "engine/pad.h"
 #include "play/gun.h"
 #include "play/gun_keys.h"
@@ -21,6 +22,7 @@ struct Hands_Module {
     bool aiming = false;
     float target = 0;                  // degrees
     bool fire = false;                 // a shot waits until the gun is on target
+    int hammer_id = -1; // a hammer blow waits for the gun to point at this pearl
     int held_turn = 0, held_shift = 0; // keys held for turning
     int tap_key = 0, tap_pad = -1;     // pressed after the last frame, let go after this one
 };
@@ -110,6 +112,30 @@ void Steer_Keys() {
     Hold(g.held_shift, shift);
     Hold(g.held_turn, turn);
 }
+void Aim_At(float x, float y) {
+    g.aiming = true;
+    g.target = static_cast<float>(std::atan2(y - GunY, x - GunX) / DEG);
+    if (g.input == HANDS_PAD) {
+        Send_Axis(PAD_LEFTX, "leftx", std::cos(g.target * DEG));
+        Send_Axis(PAD_LEFTY, "lefty", std::sin(g.target * DEG));
+    }
+}
+
+// The waiting hammer blow: follow its pearl, strike when the gun points at it.
+void Hammer_Blow() {
+    const Piece* pc = Id_To_Pc(g.hammer_id);
+    if (!pc || !pc->alive || pc->path_id < 0) {
+        g.hammer_id = -1;
+        return;
+    }
+    Aim_At(pc->x, pc->y);
+    if (std::fabs(Off_Target()) > kOnTarget) return;
+    g.hammer_id = -1;
+    if (g.input == HANDS_KEYS)
+        Tap_Key('H');
+    else
+        Tap_Pad(PAD_Y);
+}
 } // namespace
 
 void Hands_Start(int input, Hands_Recorder record) {
@@ -132,12 +158,14 @@ void Hands_Stop() {
 
 bool Hands_Move(int x, int y) {
     if (g.input == HANDS_POINTER) return false;
-    g.aiming = true;
-    g.target = static_cast<float>(std::atan2(y - GunY, x - GunX) / DEG);
-    if (g.input == HANDS_PAD) {
-        Send_Axis(PAD_LEFTX, "leftx", std::cos(g.target * DEG));
-        Send_Axis(PAD_LEFTY, "lefty", std::sin(g.target * DEG));
-    }
+    if (g.hammer_id < 0) Aim_At(static_cast<float>(x), static_cast<float>(y));
+    return true;
+}
+
+bool Hands_Take_Hammer(const Piece* target) {
+    if (g.input == HANDS_POINTER || !target) return false;
+    g.hammer_id = target->id;
+    Aim_At(target->x, target->y);
     return true;
 }
 
@@ -163,7 +191,9 @@ bool Hands_Key(int code, bool down) {
 void Hands_Frame() {
     if (g.input == HANDS_POINTER) return;
     Release_Taps();
+    if (g.hammer_id >= 0) Hammer_Blow();
     if (g.input == HANDS_KEYS) Steer_Keys();
+    if (g.hammer_id >= 0) return;
     if (!g.fire || !Hands_OnTarget() || !Gun.GunPc) return;
     g.fire = false;
     if (g.input == HANDS_KEYS)
@@ -173,6 +203,8 @@ void Hands_Frame() {
 }
 
 bool Hands_OnTarget() {
-    if (g.input == HANDS_POINTER || !g.aiming) return true;
+    if (g.input == HANDS_POINTER) return true;
+    if (g.hammer_id >= 0) return false;
+    if (!g.aiming) return true;
     return std::fabs(Off_Target()) <= kOnTarget;
 }

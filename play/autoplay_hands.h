@@ -19,7 +19,12 @@ bool Hands_Move(int x, int y);
 bool Hands_Button(int b, bool down);
 // The player's key on a dialog: true when the hands took it (pad mode presses A or B).
 bool Hands_Key(int code, bool down);
+struct Piece;
+// The player wants the hammer on target: with keys or pad the hands turn the gun to it and
+// press H / pad Y (no icon, no pointer); false with the pointer hands or without a target.
+bool Hands_Take_Hammer(const Piece* target);
 // After every frame: lets go of last frame's taps, turns toward the aim, fires when on it.
 void Hands_Frame();
-// True when the gun points where the player aims (always with the pointer hands).
+// True when the gun points where the player aims and no hammer blow waits (always with the
+// pointer hands).
 bool Hands_OnTarget();

@@ -4,6 +4,7 @@
 #include "chain/shot.h"
 #include "play/gun.h"
 #include "play/ingame_steps.h"
+#include "play/powerups.h"
 
 namespace {
 void Step_Win_Pc_Create(Path* path) {
@@ -26,4 +27,5 @@ void Shooting_InstallHooks() {
     InGame_Steps.gun_draw_base = Gun_DrawBase;
     InGame_Steps.gun_draw_top = Gun_DrawTop;
     InGame_Steps.win_pc_create = Step_Win_Pc_Create;
+    PowerUps_InstallHooks();
 }

@@ -3,7 +3,10 @@
 #include <cmath>
 #include "engine/input.h"
 #include "engine/pad.h"
+#include "chain/piece.h"
 #include "play/gun.h"
+#include "play/hammer.h"
+#include "play/level_values.h"
 #include "play/pointer.h"
 #include "shell/app_state.h"
 
@@ -11,7 +14,6 @@ Gun_Keys_State GunKeys;
 
 namespace {
 constexpr double DEG = M_PI / 180.0;
-Gun_HammerUse g_hammer_use = nullptr;
 
 // Degrees brought into -180..180.
 float Wrap(float a) {
@@ -49,8 +51,23 @@ void Turn() {
 }
 } // namespace
 
-void GunKeys_SetHammerUse(Gun_HammerUse use) {
-    g_hammer_use = use;
+bool GunKeys_HammerAt(int x, int y) {
+    if (NoHammer || HammerState == 0) return false;
+    // The aiming ray stops where it touches a pearl: that pearl is within two radii.
+    Piece* best = nullptr;
+    float best_d = 0;
+    for (Piece* pc = Pieces.list_first; pc; pc = pc->list_next) {
+        if (pc->move_state == 2 || pc->color == PC_PUSHER || pc->path_id < 0) continue;
+        float dx = pc->x - x, dy = pc->y - y, d = dx * dx + dy * dy;
+        if (d <= 4 * pc->radius * pc->radius && (!best || d < best_d)) best = pc, best_d = d;
+    }
+    if (!best) return false;
+    for (Piece* pc = Pieces.list_first; pc; pc = pc->list_next)
+        pc->state &= ~PCS_HOVERED;
+    best->state |= PCS_HOVERED;
+    Hammers[HammerLevel].On_LeftUp();
+    HammerState = 1;
+    return true;
 }
 
 void GunKeys_Reset() {
@@ -65,7 +82,7 @@ void GunKeys_Update() {
     if (Pressed(GunKeys.swap_was, VK_TAB)) Gun_RightClick();
     // H is also a developer key: its press count is left for it.
     int h = Key_Down('H');
-    if (h && !GunKeys.hammer_was && g_hammer_use && Gun.AimHit) g_hammer_use(Gun.AimEndX, Gun.AimEndY);
+    if (h && !GunKeys.hammer_was && Gun.AimHit) GunKeys_HammerAt(Gun.AimEndX, Gun.AimEndY);
     GunKeys.hammer_was = h;
 }
 

@@ -17,9 +17,9 @@ struct Gun_Keys_State {
 };
 extern Gun_Keys_State GunKeys;
 
-// Uses the hammer on the pearl at (x, y), screen units; null until the hammer installs it.
-using Gun_HammerUse = void (*)(int x, int y);
-void GunKeys_SetHammerUse(Gun_HammerUse use);
+// Uses the hammer (available or armed) on the pearl touching (x, y), screen units, as a click
+// on it would; false when there is no hammer or no pearl there.
+bool GunKeys_HammerAt(int x, int y);
 
 void GunKeys_Reset();  // level start: the pointer aims, nothing held
 void GunKeys_Update(); // first step of the gun update: turning, swap, hammer, fire request

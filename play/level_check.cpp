@@ -18,6 +18,7 @@
 #include "play/level_check_platform.h"
 #include "play/level_state.h"
 #include "play/match.h"
+#include "play/pc_mod_actions.h"
 #include "shell/app_state.h"
 #include "shell/log.h"
 #include "shell/main_loop.h"
@@ -27,6 +28,7 @@
 #include "shell/startup.h"
 
 namespace {
+int g_check_profile = 0;                  // AUTOPLAY_EXPERT or AUTOPLAY_CASUAL
 constexpr uint32_t kPlayerSeedMul = 7919; // the player's seed from the try's seed and level
 
 // Distinct pearls seen past the alarm point of their track.
@@ -154,6 +156,10 @@ bool LevelCheck_Boot(const App_Options& given) {
     return false;
 }
 
+void LevelCheck_SetProfile(int profile) {
+    g_check_profile = profile;
+}
+
 Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
     Check_Try t;
     t.level = level;
@@ -165,6 +171,7 @@ Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
     cfg.seed = seed * kPlayerSeedMul + static_cast<uint32_t>(level);
     cfg.trade_lives = false;
     cfg.input = g_check_input;
+    cfg.profile = g_check_profile;
     Autoplay_Start(cfg);
     Match_StartAt(level);
     Alarm_Count alarms;
@@ -189,6 +196,9 @@ Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
     t.throws = Autoplay_GetStats().throws;
     t.longest_chain = LongestChain;
     t.alarm_pearls = alarms.count;
+    t.mods_fired = PowerUps_Stats.mods_fired;
+    t.smashes = PowerUps_Stats.smashes;
+    t.items_shot = PowerUps_Stats.items_shot;
     Autoplay_Stop();
     Modal_Reset();
     return t;
@@ -208,8 +218,10 @@ int LevelCheck_Main(const App_Options& given) {
     }
     std::vector<int> levels = Levels_To_Check(given);
     int seeds = std::max(1, given.check_seeds), jobs = std::max(1, given.check_jobs);
-    std::fprintf(stderr, "check: %zu levels x %d seeds, %d ms frames, %d process(es)\n", levels.size(), seeds,
-                 o.frame_ms, jobs);
+    LevelCheck_SetProfile(given.profile);
+    std::fprintf(stderr, "check: %zu levels x %d seeds, %d ms frames, %d process(es), %s player\n",
+                 levels.size(), seeds, o.frame_ms, jobs,
+                 given.profile == AUTOPLAY_CASUAL ? "casual" : "expert");
     std::vector<Check_Try> tries = jobs == 1 ? Run_Share(levels, seeds, CHECK_CAP_MS, 0, 1)
                                              : Run_Forked(levels, seeds, CHECK_CAP_MS, jobs, save_base);
     std::sort(tries.begin(), tries.end(), [](const Check_Try& a, const Check_Try& b) {

@@ -20,6 +20,9 @@ struct Check_Try {
     int throws = 0;    // pearls thrown away
     int longest_chain = 0;
     int alarm_pearls = 0; // distinct pearls that went past a track's alarm point
+    int mods_fired = 0;   // modifiers set off by matches
+    int smashes = 0;      // hammer uses
+    int items_shot = 0;   // coins and artefacts collected
 };
 
 // Boots the game headless on the checker platform with the log silenced (o's seed, save
@@ -28,6 +31,8 @@ bool LevelCheck_Boot(const App_Options& o);
 // Plays one try on the booted game: a new match at level, the player seeded from seed, until
 // the win sequence starts, the level is lost or cap_ms of level time have passed.
 Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms);
+// The player profile of the following tries (AUTOPLAY_EXPERT or AUTOPLAY_CASUAL).
+void LevelCheck_SetProfile(int profile);
 // The report of a run: a row per level, the pack win rates and the five hardest levels.
 void LevelCheck_Report(const std::vector<Check_Try>& tries, int seeds);
 // `--check-levels`: boots the game on the checker platform, plays the levels (all, or the

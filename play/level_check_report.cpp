@@ -14,7 +14,8 @@ struct Level_Row {
     double median_time = -1; // s, over the won tries; -1 none won
     double median_shots = -1;
     int longest_chain = 0;
-    double alarm_mean = 0; // alarm pearls per try
+    double alarm_mean = 0;                                // alarm pearls per try
+    double mods_mean = 0, smash_mean = 0, items_mean = 0; // per try
 };
 
 double Median(std::vector<double> v) {
@@ -30,10 +31,11 @@ Level_Row Row_Of(int level, const std::vector<Check_Try>& tries) {
     const LevelInfo* info = Level_Info(level);
     r.pack = info ? std::clamp(info->pack_id, 0, PACKS_COUNT - 1) : 0;
     std::vector<double> times, shots;
-    int alarms = 0;
+    int alarms = 0, mods = 0, smashes = 0, items = 0;
     for (const Check_Try& t : tries) {
         if (t.level != level) continue;
         ++r.tries;
+        mods += t.mods_fired, smashes += t.smashes, items += t.items_shot;
         r.wins += t.won;
         r.timeouts += t.timed_out;
         r.longest_chain = std::max(r.longest_chain, t.longest_chain);
@@ -42,7 +44,9 @@ Level_Row Row_Of(int level, const std::vector<Check_Try>& tries) {
     }
     r.median_time = Median(times);
     r.median_shots = Median(shots);
-    r.alarm_mean = r.tries ? static_cast<double>(alarms) / r.tries : 0;
+    double n = r.tries ? r.tries : 1;
+    r.alarm_mean = alarms / n;
+    r.mods_mean = mods / n, r.smash_mean = smashes / n, r.items_mean = items / n;
     return r;
 }
 
@@ -56,9 +60,10 @@ std::string Or_Dash(double v, const char* fmt) {
 void Print_Row(const Level_Row& r) {
     char wins[16];
     std::snprintf(wins, sizeof wins, "%d/%d", r.wins, r.tries);
-    std::printf("%5d  %-8s  %6s  %8s  %6s  %5d  %6.1f  %4d\n", r.level, PackNames[r.pack], wins,
-                Or_Dash(r.median_time, "%.1f").c_str(), Or_Dash(r.median_shots, "%.0f").c_str(),
-                r.longest_chain, r.alarm_mean, r.timeouts);
+    std::printf("%5d  %-8s  %6s  %8s  %6s  %5d  %6.1f  %4d  %5.1f  %5.1f  %5.1f\n", r.level,
+                PackNames[r.pack], wins, Or_Dash(r.median_time, "%.1f").c_str(),
+                Or_Dash(r.median_shots, "%.0f").c_str(), r.longest_chain, r.alarm_mean, r.timeouts,
+                r.mods_mean, r.smash_mean, r.items_mean);
 }
 
 // Harder first: fewer wins, then longer wins, then more alarm pearls.
@@ -88,7 +93,7 @@ void LevelCheck_Report(const std::vector<Check_Try>& tries, int seeds) {
     std::vector<Level_Row> rows;
     for (const Check_Try& t : tries)
         if (rows.empty() || rows.back().level != t.level) rows.push_back(Row_Of(t.level, tries));
-    std::printf("level  pack        wins  time_win  shots  chain  alarm  capped\n");
+    std::printf("level  pack        wins  time_win  shots  chain  alarm  capped   mods  smash  items\n");
     for (const Level_Row& r : rows)
         Print_Row(r);
     Print_Packs(rows);

@@ -4,7 +4,6 @@
 #include "chain/colors.h"
 #include "chain/gobj.h"
 #include "chain/path.h"
-#include "chain/pc_mod.h"
 #include "chain/piece.h"
 #include "content/level_catalogue.h"
 #include "content/level_file.h"
@@ -18,6 +17,7 @@
 #include "play/level_state.h"
 #include "play/level_values.h"
 #include "play/match.h"
+#include "play/pc_mod_actions.h"
 #include "play/pointer.h"
 #include "play/score.h"
 #include "shell/log.h"
@@ -44,8 +44,7 @@ int Pack_Of_Level() {
 
 // The modifier bookkeeping of a level start: chances and timers back to 0.
 void Mods_Reset() {
-    for (PcModType& k : PcModTypes)
-        k.percent = 0;
+    PcMod_Reset();
     LevelState_Reset();
 }
 

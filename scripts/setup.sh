@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache
   desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -101,6 +101,7 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
         Autoplay_Config ac;
         ac.seed = o.seed;
         ac.input = o.autoplay_input;
+        ac.profile = o.profile;
         Autoplay_Start(ac);
     }
     g_shot.file = o.screenshot;

@@ -221,14 +221,23 @@ void Config_SetValue(const std::string& key, const std::string& value) {
         Log_Line("config.txt is too large to rewrite; " + key + " not saved");
         return;
     }
-    size_t start = Value_Start(text, key);
-    if (start == std::string::npos) return;
-    size_t end = text.find('\r', start);
-    if (end == std::string::npos) end = text.size(); // a hand-written last line: replace to the end
     std::string clean = value;
     for (char& c : clean)
         if (c == '\r' || c == '\n') c = ' ';
-    std::string out = text.substr(0, start) + clean + text.substr(end);
+    std::string out;
+    size_t start = Value_Start(text, key);
+    if (start == std::string::npos) {
+        // A hand-edited or damaged file without the key: add its line rather than lose the value.
+        Log_Line("config.txt has no " + key + " line; it is added");
+        out = text;
+        if (!out.empty() && out.back() != '\n') out += "\r\n";
+        out += key + "=" + clean + "\r\n";
+    } else {
+        size_t end = text.find('\r', start);
+        // A last line without a line break: replaced to the end and ended, so it reads back.
+        std::string rest = end == std::string::npos ? "\r\n" : text.substr(end);
+        out = text.substr(0, start) + clean + rest;
+    }
     Paths_WriteAtomic(file, out.data(), out.size());
 }
 

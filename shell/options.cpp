@@ -31,7 +31,7 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
 
 const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
-           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] "
+           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile expert|casual] "
            "[--autoplay-input keys|pad] [--check-levels [SEEDS]] [--jobs N] "
            "[--save-dir DIR] [--content-dir DIR] [--bench NAME] [--path-file FILE] [--help] [--version]";
 }
@@ -47,6 +47,7 @@ const char* Options_Help() {
            "  --screenshot FILE[@FRAME]   write the frame as PNG (at FRAME, default the last)\n"
            "  --level N                   start a match at level N directly (skips menus)\n"
            "  --autoplay                  the built-in player plays (with --level: that level)\n"
+           "  --profile expert|casual     the built-in player's style\n"
            "  --autoplay-input keys|pad   the built-in player uses the keyboard or the gamepad\n"
            "  --check-levels [SEEDS]      play every level headless with the built-in player\n"
            "  --jobs N                    processes the level check runs in\n"
@@ -82,6 +83,10 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
             o.autoplay_input = k == "keys" ? 1 : k == "pad" ? 2 : 0;
             o.autoplay = true;
             ++i;
+        } else if (a == "--profile") {
+            std::string name = next ? next : "";
+            if (!need(name == "expert" || name == "casual")) return false;
+            o.profile = name == "casual" ? 1 : 0, ++i;
         } else if (a == "--check-levels") {
             o.check_levels = true;
             if (To_Int(next, 1, 1000, v)) o.check_seeds = static_cast<int>(v), ++i;

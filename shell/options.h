@@ -17,6 +17,7 @@ struct App_Options {
     bool autoplay = false;
     int autoplay_input = 0;        // the built-in player's hands: 0 pointer, 1 keys, 2 gamepad
     bool help = false, version = false; // print the options or the version and exit 0
+    int profile = 0;               // built-in player: 0 expert, 1 casual (--profile expert|casual)
     bool check_levels = false; // play every level (or --level's) with the built-in player, print a table
     int check_seeds = 3;       // seeds per level of the check
     int check_jobs = 1;        // processes the check runs in

@@ -17,6 +17,7 @@
 #include "play/ingame_frame.h"
 #include "play/match.h"
 #include "play/pointer.h"
+#include "play/powerups.h"
 #include "shell/app_hooks.h"
 #include "shell/app_state.h"
 #include "shell/config.h"
@@ -87,6 +88,7 @@ void Images_LoadAll() {
     Catalogue_Build();
     Pieces_Load_Images();
     Gun_LoadImages();
+    PowerUps_LoadImages();
     InGame_Load();
     Stub_Screens_Load();
 }

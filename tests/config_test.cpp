@@ -112,19 +112,29 @@ TEST(ConfigValueTest, ConvertsNumbersLikeTheFileExpects) {
     EXPECT_EQ(Config_FormatVolume(1.0f), "1.00000000");
 }
 
-TEST_F(SettingsTest, SetValueReplacesOneValueAndNeverAddsAKey) {
+TEST_F(SettingsTest, SetValueReplacesOneValueAndAddsAMissingKey) {
     Config_Load();
     Config_SetValue("PLAYER1", "Ann=Bob");
+    Config_SetValue("BG_LIGHT", "0.5"); // last line without a line break: replaced and ended
     Config_SetValue("NO_SUCH_KEY", "1");
-    Config_SetValue("BG_LIGHT", "0.5"); // last line without a line break: replaced to the end
     std::string text = Slurp(Txt());
     std::string expect = Config_DefaultText();
     expect.replace(expect.find("New Player2"), 11, "Ann=Bob");
-    expect.replace(expect.find("1.00000000"), 10, "0.5");
+    expect.replace(expect.find("1.00000000"), 10, "0.5\r\nNO_SUCH_KEY=1\r\n");
     EXPECT_EQ(text, expect);
     EXPECT_EQ(Config_GetValue(text, "PLAYER1"), "Ann=Bob");
+    EXPECT_EQ(Config_GetValue(text, "BG_LIGHT"), "0.5");
     Config_SetValue("PLAYER2", "two\r\nlines");
     EXPECT_EQ(Config_GetValue(Slurp(Txt()), "PLAYER2"), "two  lines");
+}
+
+TEST_F(SettingsTest, NameWrittenIntoAnEmptyConfigReadsBack) {
+    // Found by fuzzing: a config.txt without the PLAYER3 line lost the new name.
+    Spit(Txt(), "");
+    Config_Load();
+    Config_SetValue("PLAYER3", "Fuzz");
+    Config_Load();
+    EXPECT_EQ(PlayerNames[3], "Fuzz");
 }
 
 TEST_F(SettingsTest, DamagedConfigLoadsWithClampedValues) {

@@ -11,8 +11,11 @@
 #include <string>
 
 namespace {
+// A folder of the running test's own: ctest runs the tests of this file in parallel
+// processes, and a shared log or save folder made them read each other's output.
 std::string Temp_Dir() {
-    std::string dir = ::testing::TempDir() + "orbivale_e2e";
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string dir = ::testing::TempDir() + "orbivale_e2e_" + (t ? t->name() : "none");
     std::system(("mkdir -p " + dir).c_str());
     return dir;
 }

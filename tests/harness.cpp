@@ -27,7 +27,9 @@ Harness::Harness(uint32_t seed, const std::string& script, int frame_ms) {
     options.seed = seed;
     options.frame_ms = frame_ms;
     // Settings files go to a folder of the test run, never the player's own.
-    options.save_dir = ::testing::TempDir() + "orbivale_harness";
+    // One folder per test: ctest runs tests in parallel processes.
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    options.save_dir = ::testing::TempDir() + "orbivale_harness_" + (t ? t->name() : "none");
     std::remove((options.save_dir + "/config.txt").c_str());
     std::remove((options.save_dir + "/config.bin").c_str());
     Headless_Config hc;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include "content/gen/gen_groups.h"
+#include "content/gen/gen_map.h"
 
 namespace {
 const Gen_Rgb kGold = {0.78, 0.64, 0.32};
@@ -68,34 +69,20 @@ void Flag(cairo_t* cr, double w, double h, double phase) {
     cairo_fill(cr);
 }
 
-void Map(cairo_t* cr, Gen_Rng& rng) {
-    Gen_Backdrop(cr, 800, 600, {0.85, 0.76, 0.55}, {0.7, 0.58, 0.38}, {0.5, 0.4, 0.25}, rng, 50);
-    static const Gen_Rgb lands[5] = {
-        {0.4, 0.6, 0.3}, {0.2, 0.45, 0.75}, {0.85, 0.92, 1}, {0.8, 0.3, 0.1}, {0.6, 0.35, 0.75}};
-    static const double at[5][2] = {{200, 320}, {400, 170}, {430, 380}, {590, 230}, {650, 380}};
-    for (int i = 0; i < 5; ++i)
-        Gen_Glow(cr, at[i][0], at[i][1], 130, lands[i], 0.45);
-}
-
 void Logo(cairo_t* cr, double w, double h, Gen_Rng& rng) {
     Gen_Backdrop(cr, static_cast<int>(w), static_cast<int>(h), {0.12, 0.12, 0.2}, {0.02, 0.02, 0.05},
                  {0.5, 0.6, 1}, rng, 8);
     for (int c = 0; c < 6; ++c)
         Gen_Pearl(cr, w / 2 + (c - 2.5) * h * 0.14, h / 2, h * 0.06, c, c / 6.0);
 }
-
-void Marker(cairo_t* cr, double w, double h) {
-    Gen_Glow(cr, w / 2, h / 2, w / 2, {1, 0.9, 0.4}, 0.6);
-    Gen_Ring(cr, w / 2, h / 2, w * 0.38, 3, {1, 0.85, 0.3}, 1);
-}
 } // namespace
 
 void Gen_DrawMenus(const Manifest_Entry& e, Gen_Canvas& c) {
+    if (Gen_DrawMapArt(e, c)) return;
     cairo_t* cr = c.cr;
     Gen_Rng rng(e.name);
     double w = e.frame_w, h = e.frame_h;
     if (Gen_Has(e.name, "mm_bg.bmp")) return Landscape(cr, rng);
-    if (Gen_Has(e.name, "lcm_bg.jpg")) return Map(cr, rng);
     if (e.format == FMT_JPG) return Logo(cr, w, h, rng);
     if (Gen_Has(e.name, "mm_layer_01_portal")) return Portal(cr);
     if (Gen_Has(e.name, "mm_layer_05_tree")) return Tree(cr);
@@ -118,17 +105,6 @@ void Gen_DrawMenus(const Manifest_Entry& e, Gen_Canvas& c) {
         Gen_Panel(cr, 0, 0, w, h, 16, {0.12, 0.12, 0.2}, {0.02, 0.02, 0.05}, kGold);
         for (int k = 0; k < 6; ++k)
             Gen_Pearl(cr, w / 2 + (k - 2.5) * h * 0.22, h / 2, h * 0.09, k, k / 6.0);
-        return;
-    }
-    if (Gen_Has(e.name, "btn_selected") || Gen_Has(e.name, "_selected.png")) return Marker(cr, w, h);
-    if (Gen_Has(e.name, "btn_arrow")) {
-        Gen_Button(cr, w, h, Gen_StateOf(e.name), {0.85, 0.65, 0.2}, true);
-        Gen_Star(cr, w / 2, h / 2, w * 0.3, w * 0.12, 3, M_PI / 6, {1, 1, 0.9}, 0.9);
-        return;
-    }
-    if (Gen_Has(e.name, "btn_level") || Gen_Has(e.name, "btn_subpack")) {
-        Gen_Sphere(cr, w / 2, h / 2, w * 0.4,
-                   Gen_StateOf(e.name) == "hovered" ? Gen_Rgb{1, 0.85, 0.4} : kGold);
         return;
     }
     if (Gen_Has(e.name, "btn_check")) {
