@@ -6,3 +6,5 @@ int Bench_Draw();
 // Chain simulation: track load time, frame cost with 300 pearls on two tracks, sample-table memory,
 // and the heaviest power-up moment (area bomb, hammer smash and stardust in one frame).
 int Bench_Chain();
+// Effects and weather: the heaviest scene of play on each renderer, simulation and submission costs.
+int Bench_Fx();

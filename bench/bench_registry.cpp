@@ -13,6 +13,7 @@ struct Bench_Entry {
 const Bench_Entry kBenchmarks[] = {
     {"draw", Bench_Draw},
     {"chain", Bench_Chain},
+    {"fx", Bench_Fx},
 };
 } // namespace
 

@@ -34,6 +34,9 @@ extern FX_Calls_Table FX_Calls;
 
 // Every entry empty (start, tests).
 void FX_Calls_Reset();
+// Start-up: the effect images, the weather tables, the real recipes in FX_Calls and the
+// effect and weather steps of the level run.
+void FX_InstallCalls();
 
 // The recipes; each does nothing while its entry is empty.
 void FX_PearlHalo(float x, float y, int color, int delay);

@@ -4,11 +4,11 @@
 #include "content/level_catalogue.h"
 #include "engine/gfx.h"
 #include "engine/sound.h"
+#include "fx/ingame_interface.h"
 #include "play/ingame_steps.h"
 #include "play/level_state.h"
 #include "shell/app_state.h"
 #include "shell/fonts.h"
-#include "shell/resource.h"
 #include "shell/texts.h"
 
 namespace {
@@ -16,12 +16,7 @@ constexpr int kPauseFont = 9;
 constexpr float kPauseAlpha = 0.4f;
 constexpr int kLivesX = 85, kLevelX = 216, kScoreX = 366, kTextY = 21;
 
-struct HUD_State {
-    TImage* bg = nullptr;
-    TImage* gauge = nullptr;
-    int gauge_w = 0;
-};
-HUD_State g_hud;
+const InGame_Interface& g_hud = InGameInterface;
 
 std::string Level_Label() {
     const LevelInfo* info = Level_Info(LevelCrt);
@@ -46,10 +41,7 @@ void Gauge_Draw() {
 } // namespace
 
 void HUD_Load() {
-    if (!g_hud.bg) g_hud.bg = Gfx_LoadImage(Asset_Path(".\\Images\\InGame\\IG_Interf\\ig_interf_bg.png"));
-    if (!g_hud.gauge)
-        g_hud.gauge = Gfx_LoadImage(Asset_Path(".\\Images\\InGame\\IG_Interf\\ig_interf_pb.png"));
-    g_hud.gauge_w = Gfx_ImageWidth(g_hud.gauge);
+    InGameInterface_Load();
 }
 
 float Gauge_Fill() {

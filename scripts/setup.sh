@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config ninja-build
   libsdl2-dev libgl-dev libpng-dev libjpeg-dev libfreetype-dev
-  libogg-dev libvorbis-dev libopenal-dev libcairo2-dev
+  libogg-dev libvorbis-dev libopenal-dev libcairo2-dev libebur128-dev sox
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache

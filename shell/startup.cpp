@@ -12,6 +12,7 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "gui/stub_screens.h"
+#include "play/fx_calls.h"
 #include "play/gun.h"
 #include "play/gun_hooks.h"
 #include "play/ingame_frame.h"
@@ -85,6 +86,7 @@ void Logo_Finish() {
 
 // Every subsystem's load or reset step, in the order they depend on each other.
 void Images_LoadAll() {
+    FX_InstallCalls();
     Catalogue_Build();
     Pieces_Load_Images();
     Gun_LoadImages();

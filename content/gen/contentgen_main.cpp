@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
     size_t total = 0;
     std::map<std::string, double> group_seconds;
     if (!Make_All(o, files, total, group_seconds)) return 1;
+    Sound_PrintSummary(stdout);
     if (!Check_Levels()) return 1;
     if (!o.asm_file.empty() && !Gen_WriteEmbed(files, o.asm_file, o.cpp_file)) {
         std::fprintf(stderr, "contentgen: can't write the embedding files\n");

@@ -58,13 +58,15 @@ void Explosion(const Manifest_Entry& e, Gen_Canvas& c) {
 // grows into a wave), and a broad soft glow (the big one, under the pearls).
 void Halo(const Manifest_Entry& e, Gen_Canvas& c, bool ring) {
     Fx_Light l(e.frame_w, e.frame_h);
+    // Drawn added as light, tinted, several at once and scaled up to four times: moderate
+    // brightness keeps overlapping waves coloured instead of burning to white.
     if (ring) {
-        l.Ring(64, 64, 46, 12, kWhite, 0.9);
-        l.Ring(64, 64, 46, 3, kWhite, 1.2);
-        l.Glow(64, 64, 58, kWhite, 0.3, 0);
+        l.Ring(64, 64, 48, 7, kWhite, 0.45);
+        l.Ring(64, 64, 48, 2, kWhite, 0.5);
+        l.Glow(64, 64, 56, kWhite, 0.06, 0);
     } else {
-        l.Glow(64, 64, 63, kWhite, 1.5, 2.5);
-        l.Ring(64, 64, 34, 16, kWhite, 0.35);
+        l.Glow(64, 64, 63, kWhite, 0.75, 2.5);
+        l.Ring(64, 64, 34, 14, kWhite, 0.18);
     }
     l.Put(c, e, 0);
 }

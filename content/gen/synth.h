@@ -26,8 +26,6 @@ struct Synth_Buf {
     void AddPan(int i, float v, float pan);
     // Scales so the largest magnitude becomes peak.
     void Normalise(float peak);
-    // Scales to an RMS level (0..1), but never past peak: even loudness for noisy loops.
-    void NormaliseRms(float rms, float peak);
     // Short linear ramps at both ends (ms) so the sound starts and stops without a click.
     void FadeEdges(float in_ms, float out_ms);
     // Makes the buffer loop seamlessly: the last xfade seconds are blended into the start
@@ -70,6 +68,9 @@ struct Synth_Biquad {
 
 // Attack-decay envelope: linear rise over attack seconds, then exp(-t / decay).
 float Synth_AD(float t, float attack, float decay);
+// Gain of frame i of a sound `frames` long: 1, then a raised-cosine fall to 0 over the last
+// quarter (at least 64 frames), so a voice ends without a step.
+float Synth_EndFade(int i, int frames);
 // Sine of a phase given in cycles.
 float Synth_Sin(float cycles);
 // Frequency in Hz of a MIDI note number (69 = A 440).
@@ -89,17 +90,27 @@ void Synth_Bell(Synth_Buf& buf, int start, float freq, float amp, float decay, c
 // Schroeder room reverb over the whole buffer: mix 0..1 of wet signal, size 0..1.
 void Synth_Reverb(Synth_Buf& buf, float mix, float size);
 
+// Ends an effect in its own decay: what follows the last sample above (below_db - 6) dB of the
+// peak is dropped and 40 ms of it kept; a sound still ringing at the end of its buffer is
+// faded out over its last fifth first.
+void Synth_ShapeEnd(Synth_Buf& b, float below_db);
+// Look-ahead peak limiter: no sample magnitude above ceiling, with a smooth gain curve.
+void Synth_Limit(Synth_Buf& b, float ceiling);
+// Scales every sample by db decibels.
+void Synth_Gain(Synth_Buf& b, double db);
+
 // Ogg Vorbis at quality -0.1..1 (vorbisenc VBR); false when the encoder refuses.
 bool Synth_EncodeOgg(const Synth_Buf& buf, float quality, std::vector<uint8_t>& out);
 // 16-bit PCM WAV.
 void Synth_EncodeWav(const Synth_Buf& buf, std::vector<uint8_t>& out);
 
-// Filtered noise burst from frame start: attack and decay seconds, band-pass at hz with q
-// (hz 0: unfiltered), amp, pan.
+// Filtered noise burst from frame start, faded out over its last quarter: attack and decay
+// seconds, band-pass at hz with q (hz 0: unfiltered), amp, pan.
 void Synth_NoiseBurst(Synth_Buf& buf, int start, float seconds, float attack, float decay, float hz, float q,
                       float amp, float pan, uint32_t seed);
-// Sine gliding exponentially from f0 to f1 Hz over seconds, with an attack-decay envelope;
-// `harm` adds odd harmonics (0 pure sine .. 1 hollow, reedy).
+// Sine gliding exponentially from f0 to f1 Hz over seconds, with an attack-decay envelope that
+// also fades out over the last quarter; `harm` adds odd harmonics (0 pure sine .. 1 hollow,
+// reedy).
 void Synth_Sweep(Synth_Buf& buf, int start, float seconds, float f0, float f1, float attack, float decay,
                  float amp, float harm, float pan);
 // Frame index of a time in seconds.

@@ -6,9 +6,8 @@
 
 namespace {
 constexpr int kRate = 22050;
-constexpr float kLoop = 24.0f;  // seconds of the finished loop
-constexpr float kXfade = 3.0f;  // seconds blended across the seam
-constexpr float kLevel = 0.06f; // RMS of every loop: a background well under the music
+constexpr float kLoop = 24.0f; // seconds of the finished loop
+constexpr float kXfade = 3.0f; // seconds blended across the seam
 
 struct Wind_Style {
     float centre, spread, q;      // band-pass centre Hz, gust sweep Hz, width
@@ -59,10 +58,10 @@ void Rain(Synth_Buf& b) {
     for (int i = 0; i < frames; ++i) {
         float t = float(i) / kRate;
         float swell = 0.85f + 0.15f * Synth_Sin(t * 0.11f);
-        for (int c = 0; c < 2; ++c) {
-            float x = n.Next();
-            b.Add(i, c, (hiss[c].Run(x) * 0.35f + body[c].Run(x) * 0.25f) * swell);
-        }
+        // Hiss and body from separate noise: fed from one source, the two filters would
+        // cancel each other where their phases cross and leave a notch in the spectrum.
+        for (int c = 0; c < 2; ++c)
+            b.Add(i, c, (hiss[c].Run(n.Next()) * 0.35f + body[c].Run(n.Next()) * 0.25f) * swell);
     }
     // Single drops: tiny bright ticks scattered over both sides.
     int drops = static_cast<int>(b.Frames() / float(kRate) * 140);
@@ -129,7 +128,7 @@ bool Synth_RenderAmbience(const char* file, Synth_Buf& buf) {
         else
             Wind(buf, e.wind);
         buf.LoopCrossfade(kXfade);
-        buf.NormaliseRms(kLevel, 0.9f);
+        buf.Normalise(0.5f); // the mix sets the level; this only keeps the encoder in range
         return true;
     }
     return false;

@@ -29,18 +29,6 @@ void Synth_Buf::Normalise(float peak) {
         v *= g;
 }
 
-void Synth_Buf::NormaliseRms(float rms, float peak) {
-    double sum = 0;
-    float m = 0;
-    for (float v : s)
-        sum += double(v) * v, m = std::max(m, std::fabs(v));
-    if (s.empty() || sum <= 0) return;
-    float g = rms / static_cast<float>(std::sqrt(sum / s.size()));
-    g = std::min(g, peak / m);
-    for (float& v : s)
-        v *= g;
-}
-
 void Synth_Buf::FadeEdges(float in_ms, float out_ms) {
     int n = Frames();
     int fi = std::min(n, static_cast<int>(in_ms * rate / 1000));
@@ -139,6 +127,13 @@ float Synth_AD(float t, float attack, float decay) {
     if (t < 0) return 0;
     if (t < attack) return t / attack;
     return std::exp(-(t - attack) / decay);
+}
+
+float Synth_EndFade(int i, int frames) {
+    int fade = std::max(64, frames / 4);
+    if (i < frames - fade) return 1.0f;
+    float u = float(frames - i) / fade;
+    return u <= 0 ? 0.0f : 0.5f - 0.5f * std::cos(u * kSynthPi);
 }
 
 float Synth_Sin(float cycles) {
@@ -273,8 +268,7 @@ void Synth_NoiseBurst(Synth_Buf& buf, int start, float seconds, float attack, fl
     for (int i = 0; i < frames; ++i) {
         float t = float(i) / buf.rate;
         float x = hz > 0 ? f.Run(n.Next()) : n.Next();
-        float tail = i > frames - 64 ? float(frames - i) / 64 : 1.0f;
-        buf.AddPan(start + i, x * Synth_AD(t, attack, decay) * amp * tail, pan);
+        buf.AddPan(start + i, x * Synth_AD(t, attack, decay) * amp * Synth_EndFade(i, frames), pan);
     }
 }
 
@@ -290,7 +284,6 @@ void Synth_Sweep(Synth_Buf& buf, int start, float seconds, float f0, float f1, f
         if (ph > 1) ph -= 1;
         float v = Synth_Sin(ph);
         if (harm > 0) v += harm * (Synth_Sin(3 * ph) / 3 + Synth_Sin(5 * ph) / 5);
-        float tail = i > frames - 64 ? float(frames - i) / 64 : 1.0f;
-        buf.AddPan(start + i, v * Synth_AD(u * seconds, attack, decay) * amp * tail, pan);
+        buf.AddPan(start + i, v * Synth_AD(u * seconds, attack, decay) * amp * Synth_EndFade(i, frames), pan);
     }
 }

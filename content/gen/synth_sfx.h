@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 #include "content/gen/synth.h"
+#include "content/gen/synth_mix.h"
 
 using Synth_Fill = void (*)(Synth_Buf& buf);
 
 struct Synth_SfxRecipe {
     const char* file; // e.g. "click.wav"
-    float seconds;    // buffer length before trimming
-    float peak;       // loudest sample 0..1 after normalising (sets the effects' balance)
+    float seconds;    // buffer length: the sound dies away inside it
+    Synth_Group group;
+    double lufs; // momentary maximum the sound is brought to
     Synth_Fill fill;
 };
 

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
         std::printf("%-28s %7.2f s  %d Hz %s  %8zu bytes  %6.0f ms\n", file.c_str(), pcm.Seconds(), pcm.rate,
                     pcm.channels == 1 ? "mono  " : "stereo", bytes.size(), ms);
     }
+    Sound_PrintSummary(stdout);
     std::printf("total %zu bytes encoded, %.1f s synthesis and encoding\n", total, total_ms / 1000.0);
     return failures ? 1 : 0;
 }
