@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include "content/gen/gen_dialog_art.h"
 #include "content/gen/gen_groups.h"
 
 namespace {
@@ -74,6 +75,14 @@ void Arrow(cairo_t* cr, double w, double h) {
     Gen_SetColor(cr, {0.45, 0.3, 0.05});
     cairo_stroke(cr);
 }
+
+// Skin number 0..6 of a "dlgN_..." name, or -1.
+int Skin_Of(const std::string& name) {
+    size_t at = name.rfind("\\dlg");
+    if (at == std::string::npos || at + 4 >= name.size()) return -1;
+    int n = name[at + 4] - '1';
+    return n >= 0 && n < 7 && name[at + 5] == '_' ? n : -1;
+}
 } // namespace
 
 void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c) {
@@ -81,9 +90,6 @@ void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c) {
     if (e.format == FMT_JPG) return Picture(e, cr);
     if (Gen_Has(e.name, "\\Tutorial\\")) return Tutorial_Picture(e, cr);
     if (Gen_Has(e.name, "arrow.png")) return Arrow(cr, e.frame_w, e.frame_h);
-    if (Gen_Has(e.name, "_btn_")) {
-        Gen_Button(cr, e.frame_w, e.frame_h, Gen_StateOf(e.name), {0.3, 0.4, 0.62}, e.frame_w < 80);
-        return;
-    }
-    Gen_Panel(cr, 0, 0, e.frame_w, e.frame_h, 22, {0.22, 0.28, 0.42}, {0.08, 0.1, 0.18}, {0.78, 0.64, 0.32});
+    if (Gen_Has(e.name, "_btn_")) return Dialog_Button(e, c);
+    Dialog_Skin(e, c, Skin_Of(e.name));
 }

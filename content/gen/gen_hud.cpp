@@ -3,6 +3,7 @@
 // its charge ring, the gauge fill, the in-game "main menu" button and the in-game menu window.
 #include <cmath>
 #include <string>
+#include "content/gen/gen_dialog_art.h"
 #include "content/gen/gen_groups.h"
 
 namespace {
@@ -119,11 +120,8 @@ void Gen_DrawHud(const Manifest_Entry& e, Gen_Canvas& c) {
     } else if (e.name.find("ig_interf_pb") != std::string::npos) {
         Gauge_Fill(cr, e.frame_w, e.frame_h);
     } else if (e.name.find("ig_btn_menu") != std::string::npos) {
-        Gen_Button(cr, e.frame_w, e.frame_h, Gen_StateOf(e.name), {0.2, 0.27, 0.45}, false);
-        Gen_RoundRectPath(cr, 6, 5, e.frame_w - 12, 8, 4);
-        Gen_SetColor(cr, {1, 1, 1}, 0.15);
-        cairo_fill(cr);
+        Dialog_Button(e, c);
     } else {
-        Gen_Panel(cr, 0, 0, e.frame_w, e.frame_h, 18, {0.2, 0.25, 0.4}, kDark, kGold);
+        Dialog_InGameMenu(e, c);
     }
 }
