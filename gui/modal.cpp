@@ -71,8 +71,18 @@ void Modal_Draw() {
     if (g_slot.active) Run_Callback(g_slot.draw);
 }
 
+// Key presses and typed characters go, but keys still held stay held: Ctrl+Esc and Ctrl+I
+// must work while a dialog is open, and a held modifier sends no new key-down message.
 void Input_Swallow() {
+    bool held[256] = {};
+    for (int code = 1; code < 256; ++code)
+        held[code] = Key_Down(code) != 0;
     Keys_Flush();
+    for (int code = 1; code < 256; ++code)
+        if (held[code]) {
+            Input_OnKeyDown(code);
+            Key_Hit(code);
+        }
     for (int button = 1; button <= 3; ++button)
         Mouse_Hit(button);
     MoveAccum = 0;

@@ -17,8 +17,8 @@ void Modal_Close();
 void Modal_Update();
 // Main loop, after the screen's frame: the dialog's draw.
 void Modal_Draw();
-// Discards this frame's input: key states, mouse press counters, the pointer's movement sum
-// and its left press and release.
+// Discards this frame's input: key presses and typed characters (held keys stay held),
+// mouse press counters, the pointer's movement sum and its left press and release.
 void Input_Swallow();
 // 1 while a dialog is open.
 int Modal_Active();

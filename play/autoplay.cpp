@@ -25,6 +25,7 @@ constexpr float kBetterBy = 20;               // next pearl this much better: th
 constexpr float kKeepShare = 0.7f;            // a tracked target keeps this share of its rating
 constexpr float kItemOver = 160;              // a shot rated below this gives way to an item
 constexpr float kItemDanger = 0.5f;           // no item hunting with a chain this close to its hole
+constexpr int kToolWait = 120;                // ms a press on the hammer or its icon takes to act
 
 // A player's pace and hand.
 struct Profile {
@@ -51,6 +52,7 @@ struct Autoplay_Module {
     int wait = 0;       // ms left of the aim
     int since_shot = 0; // ms since the last shot or throw-away
     int shot_gap = 0;
+    int tool_wait = 0; // ms before the hammer is handled again
     Profile prof = kProfiles[0];
     int since_throw = kThrowGap;
     int throws_in_row = 0;
@@ -113,10 +115,11 @@ bool Rollback_Offer_Up() {
 }
 
 // The key a person presses on the open dialog: Space on the ready box, Enter to go on after
-// a won level or to retry after a lost match, Enter or Escape on the roll-back offer.
+// a won level, Escape to retry after a lost match, Enter or Escape on the roll-back offer.
 int Dialog_Key() {
     if (Rollback_Offer_Up()) return g.cfg.trade_lives ? VK_RETURN : VK_ESCAPE;
-    if (Winning || Losing) return VK_RETURN;
+    if (Winning) return VK_RETURN;
+    if (Losing) return VK_ESCAPE;
     return VK_SPACE;
 }
 
@@ -174,10 +177,17 @@ void Press(int x, int y, int button) {
 
 // The hammer: armed from its icon when a smash is worth it, then struck on the chosen pearl
 // (an armed hammer with nothing worth smashing any more is put down with the right button).
-bool Hammer_Step() {
-    if (g.since_shot < g.shot_gap || HammerState == 0) return false;
-    const Piece* target = Tool_Hammer_Target(g.prof.hammer_full_only);
-    if (Hands_Take_Hammer(target)) { // keys and pad: the gun turns to it and H / Y strikes
+bool Hammer_Step(int ms) {
+    if (HammerState == 0) {
+        g.tool_wait = 0;
+        return false;
+    }
+    if (g.tool_wait > 0) { // the last press on the icon or the board takes effect first
+        g.tool_wait -= ms;
+        return true;
+    }
+    if (g.since_shot >= g.shot_gap && Hands_Take_Hammer(Tool_Hammer_Target(g.prof.hammer_full_only))) {
+        // keys and pad: the gun turns to the target and H / Y strikes
         g.phase = kIdle;
         g.stats.smashes += 1;
         g.since_shot = 0;
@@ -185,7 +195,9 @@ bool Hammer_Step() {
         return true;
     }
     if (HammerState == 2) {
+        const Piece* target = Tool_Hammer_Target(g.prof.hammer_full_only);
         g.phase = kIdle;
+        g.tool_wait = kToolWait;
         if (!target) {
             Press(PtrX, PtrY, kMouseRight);
             return true;
@@ -196,8 +208,9 @@ bool Hammer_Step() {
         g.shot_gap = Between(g.prof.shot_gap_min, g.prof.shot_gap_max);
         return true;
     }
-    if (!target) return false;
+    if (g.since_shot < g.shot_gap || !Tool_Hammer_Target(g.prof.hammer_full_only)) return false;
     g.phase = kIdle;
+    g.tool_wait = kToolWait;
     int x, y;
     Tool_Hammer_Icon(x, y);
     Press(x, y, kMouseLeft);
@@ -248,7 +261,7 @@ void Play(int ms) {
     g.since_throw += ms;
     if (g.held_button) return;
     Aim_See();
-    if (Hammer_Step() || !Gun.GunPc) return;
+    if (Hammer_Step(ms) || !Gun.GunPc) return;
     if (g.phase == kIdle) {
         if (g.since_shot >= g.shot_gap) Plan(Shot_On_Its_Way());
         return;

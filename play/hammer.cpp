@@ -132,19 +132,21 @@ bool Icon_Button() {
         g_icon_pressed = false;
         return false;
     }
-    bool on = Hammer_OnIcon(PtrX, PtrY);
-    if (LeftHit && on) {
-        g_icon_pressed = true;
-        LeftHit = 0;
-        return true;
-    }
+    // A release and a new press can arrive in one frame: the release of the earlier press
+    // counts first.
+    bool on = Hammer_OnIcon(PtrX, PtrY), used = false;
     if (LeftReleased && g_icon_pressed) {
         g_icon_pressed = false;
         LeftReleased = 0;
         if (on) Hammer_ButtonClicked();
-        return true;
+        used = true;
     }
-    return false;
+    if (LeftHit && on) {
+        g_icon_pressed = true;
+        LeftHit = 0;
+        used = true;
+    }
+    return used;
 }
 } // namespace
 

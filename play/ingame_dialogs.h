@@ -1,7 +1,6 @@
 // The dialogs the level run opens in the modal slot: ready box, level complete, game over,
-// roll-back offer and in-game menu. The dialogs screen installs its own; until then the
-// entries hold minimal stand-ins (plain boxes with the same actions) so a level can be played
-// through. InGame_Dialogs_Reset puts the stand-ins back.
+// roll-back offer and in-game menu, as one table so tests can put their own in.
+// InGame_Dialogs_Reset installs the game's dialogs.
 #pragma once
 
 struct InGame_Dialogs_Table {
@@ -15,7 +14,7 @@ extern InGame_Dialogs_Table InGame_Dialogs;
 
 void InGame_Dialogs_Reset();
 
-// The dialog actions, shared by the stand-ins and the real dialogs.
+// The dialog actions.
 // Ready: clears the pause, restarts the level clock, runs one tutorial tick.
 void Ready_Accept();
 // Level complete "continue": clears the pause and records the level as completed.
@@ -23,11 +22,5 @@ void LevelComplete_Continue();
 // Roll-back offer "yes, trade" / "no, risk it".
 void Rollback_Trade();
 void Rollback_Decline();
-// Game over "retry": a new match at the current level, started at once.
+// Game over "retry": a new match at the current level (saved match files deleted), started at once.
 void GameOver_Retry();
-
-// The stand-ins themselves (each closes the slot before it acts).
-void StandIn_OpenReady();
-void StandIn_OpenLevelComplete();
-void StandIn_OpenGameOver();
-void StandIn_OpenRollbackOffer();

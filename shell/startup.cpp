@@ -11,7 +11,11 @@
 #include "engine/platform.h"
 #include "engine/sound.h"
 #include "gui/modal.h"
-#include "gui/stub_screens.h"
+#include "gui/dialog.h"
+#include "gui/main_menu.h"
+#include "gui/map_standin.h"
+#include "gui/msg_boxes.h"
+#include "gui/picture_dialogs.h"
 #include "play/fx_calls.h"
 #include "play/gun.h"
 #include "play/gun_hooks.h"
@@ -92,7 +96,10 @@ void Images_LoadAll() {
     Gun_LoadImages();
     PowerUps_LoadImages();
     InGame_Load();
-    Stub_Screens_Load();
+    InGame_Controls_Load();
+    Dialogs_Load();
+    PictureDialogs_Load();
+    MainMenu_Load();
 }
 
 void Store_Window_Mode(int windowed) { Config_SetValue("WINDOWED_MODE", std::to_string(windowed)); }
@@ -147,14 +154,16 @@ bool App_Boot(const App_Options& o) {
     MusicSlot = 0;
     Music_Play(0);
     // 16. The screens; the main menu is entered (or, from the command line, a match at a level).
-    Stub_Screens_Register();
+    MainMenu_Register();
+    Map_StandIn_Register();
     InGame_Register();
     Shooting_InstallHooks();
     if (o.level > 0)
         Match_StartAt(o.level);
     else
         Screen_Set(0);
-    // 17. First run: the welcome and name-entry dialog arrives with the dialogs.
+    // 17. First run: the welcome box asks for the player's name.
+    if (FirstRun == 1 && o.level <= 0) Dlg_OpenWelcome();
     return true;
 }
 

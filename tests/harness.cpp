@@ -5,6 +5,7 @@
 #include "engine/gfx.h"
 #include "engine/headless_platform.h"
 #include "engine/platform.h"
+#include "gui/modal.h"
 #include "shell/log.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
@@ -56,6 +57,7 @@ std::vector<uint32_t> Harness::Screen() {
 }
 
 void Harness::StartLevel(int level) {
+    Modal_Reset(); // a first run's welcome box
     InGame_Load();
     InGame_Register();
     Match_StartAt(level);
