@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include "engine/input.h"
+#include "engine/pad.h"
 #include "engine/soft_renderer.h"
 #include "shell/utf8.h"
 
@@ -100,6 +101,10 @@ void Headless_Platform::Apply(const Script_Event& e) {
     else if (k == "hide") visible = false;
     else if (k == "show") visible = true;
     else if (k == "close") Input_OnClose();
+    else if (k == "pad_axis") Pad_OnAxis(e.a, e.value);
+    else if (k == "pad_button") Pad_OnButton(e.a, e.b != 0);
+    else if (k == "pad_connect") Pad_OnConnected(true);
+    else if (k == "pad_disconnect") Pad_OnConnected(false);
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Key, character, mouse and application-event state fed by the platform's events.
 #include "engine/input.h"
 #include <cstring>
+#include "engine/pad.h"
 #include "engine/platform.h"
 
 namespace {
@@ -23,7 +24,10 @@ bool Key_Ok(int code) { return code >= 0 && code < 256; }
 bool Button_Ok(int b) { return b >= 1 && b <= 3; }
 }  // namespace
 
-void Input_Reset() { std::memset(&g, 0, sizeof g); }
+void Input_Reset() {
+    std::memset(&g, 0, sizeof g);
+    Pad_Reset();
+}
 
 int Key_Hit(int code) {
     Pump();
@@ -51,6 +55,7 @@ void Keys_Flush() {
     std::memset(g.key_down, 0, sizeof g.key_down);
     std::memset(g.key_hits, 0, sizeof g.key_hits);
     g.char_read = g.char_write = 0;
+    Pad_Flush();
 }
 
 int Mouse_X() {

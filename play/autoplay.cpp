@@ -8,6 +8,7 @@
 #include "engine/input.h"
 #include "gui/modal.h"
 #include "play/autoplay_aim.h"
+#include "play/autoplay_hands.h"
 #include "play/autoplay_tools.h"
 #include "play/gun.h"
 #include "play/hammer.h"
@@ -82,14 +83,17 @@ void Record(const std::string& event) {
 }
 
 void Move(int x, int y) {
+    if (Hands_Move(x, y)) return;
     Record("mouse_move " + std::to_string(x) + " " + std::to_string(y));
     Input_OnMouseMove(x, y);
 }
 void Button(int b, bool down) {
+    if (Hands_Button(b, down)) return;
     Record(std::string(down ? "mouse_down " : "mouse_up ") + std::to_string(b));
     Input_OnMouseButton(b, down);
 }
 void Key(int code, bool down) {
+    if (Hands_Key(code, down)) return;
     Record(std::string(down ? "key_down " : "key_up ") + std::to_string(code));
     if (down)
         Input_OnKeyDown(code);
@@ -182,6 +186,14 @@ bool Hammer_Step(int ms) {
         g.tool_wait -= ms;
         return true;
     }
+    if (g.since_shot >= g.shot_gap && Hands_Take_Hammer(Tool_Hammer_Target(g.prof.hammer_full_only))) {
+        // keys and pad: the gun turns to the target and H / Y strikes
+        g.phase = kIdle;
+        g.stats.smashes += 1;
+        g.since_shot = 0;
+        g.shot_gap = Between(g.prof.shot_gap_min, g.prof.shot_gap_max);
+        return true;
+    }
     if (HammerState == 2) {
         const Piece* target = Tool_Hammer_Target(g.prof.hammer_full_only);
         g.phase = kIdle;
@@ -255,7 +267,7 @@ void Play(int ms) {
         return;
     }
     g.wait -= ms;
-    if (g.wait > 0) {
+    if (g.wait > 0 || !Hands_OnTarget()) {
         Aim_Shot shot = g.plan;
         if (Gun.GunPc->color == g.plan_color && Aim_Track(g.plan_color, g.jx, g.jy, shot)) {
             g.plan.ptr_x = shot.ptr_x, g.plan.ptr_y = shot.ptr_y;
@@ -278,10 +290,11 @@ void Autoplay_Start(const Autoplay_Config& config) {
     Aim_Set_Lead(g.prof.lead);
     g.rng = 0x9E3779B97F4A7C15ull ^ (static_cast<uint64_t>(config.seed) * 0xD1B54A32D192ED03ull);
     if (g.rng == 0) g.rng = 1;
+    Hands_Start(config.input, Record);
 }
 
 void Autoplay_Stop() {
-    if (g.on) Release_Held();
+    if (g.on) Release_Held(), Hands_Stop();
     g.on = false;
 }
 
@@ -293,6 +306,7 @@ void Autoplay_AfterFrame() {
     if (!g.on) return;
     int ms = FrameTime >= 1 ? static_cast<int>(FrameTime) : 1;
     Release_Held();
+    Hands_Frame();
     if (Modal_Active()) {
         Dialog(ms);
         return;

@@ -14,6 +14,7 @@ enum { AUTOPLAY_EXPERT = 0, AUTOPLAY_CASUAL = 1 };
 struct Autoplay_Config {
     uint32_t seed = 1;       // the player's own random numbers (aim delays, hand unsteadiness)
     bool trade_lives = true; // answers the roll-back offer with a life (else risks it)
+    int input = 0;           // hands: 0 pointer and buttons, 1 keyboard, 2 gamepad
     int profile = AUTOPLAY_EXPERT;
 };
 

@@ -7,6 +7,7 @@
 #include "chain/piece.h"
 #include "engine/sound.h"
 #include "play/fx_calls.h"
+#include "play/gun_keys.h"
 #include "play/level_state.h"
 #include "play/level_values.h"
 #include "play/pointer.h"
@@ -73,7 +74,8 @@ float Turn(float from, float to) {
 }
 
 void Aim() {
-    Gun.angle_dest = static_cast<float>(std::atan2(PtrY - GunY, PtrX - GunX) / DEG);
+    if (!GunKeys_Aim(Gun.angle_dest))
+        Gun.angle_dest = static_cast<float>(std::atan2(PtrY - GunY, PtrX - GunX) / DEG);
     Gun.TurnSoundCooldown -= static_cast<int>(FrameTime);
     if (Gun.TurnSoundCooldown <= 0 && Turn(Gun.angle, Gun.angle_dest) > GUN_TURN_SOUND_ANGLE) {
         Gun.TurnSoundCooldown = GUN_TURN_SOUND_GAP;
@@ -138,7 +140,7 @@ void Fire() {
 
 // A click fires unless it is the fourth within a run of quick shots.
 void Try_Fire() {
-    if (!LeftHit || !Gun.GunPc) return;
+    if (!(LeftHit || GunKeys_Fire()) || !Gun.GunPc) return;
     if (Gun.SinceShot >= GUN_BURST_GAP) {
         Gun.SinceShot = 0;
         Gun.BurstAllowance = 1;
@@ -159,9 +161,11 @@ void Gun_Reset() {
     int cooldown = Gun.TurnSoundCooldown; // not part of the level start
     Gun = Gun_State{};
     Gun.TurnSoundCooldown = cooldown;
+    GunKeys_Reset();
 }
 
 void Gun_Update() {
+    GunKeys_Update();
     Aim();
     if (!Gun.GunPcNext) Gun_NewNext();
     if (!Gun.GunPcNext) return;

@@ -141,10 +141,12 @@ std::string Make_Save_Base(const App_Options& o) {
     const char* dir = mkdtemp(tmpl);
     return dir ? dir : "";
 }
+int g_check_input = 0; // the player's hands (--autoplay-input)
 } // namespace
 
 bool LevelCheck_Boot(const App_Options& given) {
     App_Options o = given;
+    g_check_input = o.autoplay_input;
     o.headless = true;
     o.level = 0;
     Log_SetQuiet(true);
@@ -168,6 +170,7 @@ Check_Try LevelCheck_Try(int level, uint32_t seed, int cap_ms) {
     Autoplay_Config cfg;
     cfg.seed = seed * kPlayerSeedMul + static_cast<uint32_t>(level);
     cfg.trade_lives = false;
+    cfg.input = g_check_input;
     cfg.profile = g_check_profile;
     Autoplay_Start(cfg);
     Match_StartAt(level);

@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
   xvfb xauth ccache
+  desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
 missing=()

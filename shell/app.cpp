@@ -61,8 +61,13 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
     App_Options o;
     std::string error;
     if (!Options_Parse(argc, argv, o, error)) {
-        std::fprintf(stderr, "%s\n%s\n", error.c_str(), Options_Usage());
+        std::fprintf(stderr, "orbivale: %s (try --help)\n%s\n", error.c_str(), Options_Usage());
         return 2;
+    }
+    if (o.help || o.version) {
+        if (o.version) std::printf("orbivale %s\n", Options_Version());
+        if (o.help) std::printf("%s\n%s", Options_Usage(), Options_Help());
+        return 0;
     }
     if (!o.bench.empty()) {
         if (bench) return bench(o.bench);
@@ -95,6 +100,7 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
     if (o.autoplay) {
         Autoplay_Config ac;
         ac.seed = o.seed;
+        ac.input = o.autoplay_input;
         ac.profile = o.profile;
         Autoplay_Start(ac);
     }

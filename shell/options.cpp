@@ -26,11 +26,41 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
 }
 }  // namespace
 
+#ifndef ORBIVALE_VERSION
+#define ORBIVALE_VERSION "0.0.0"
+#endif
+
 const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
            "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile expert|casual] "
-           "[--check-levels [SEEDS]] [--jobs N] "
-           "[--save-dir DIR] [--content-dir DIR] [--bench NAME [N [M]]] [--path-file FILE]";
+           "[--autoplay-input keys|pad] [--check-levels [SEEDS]] [--jobs N] "
+           "[--save-dir DIR] [--content-dir DIR] [--bench NAME [N [M]]] [--path-file FILE] [--help] [--version]";
+}
+
+const char* Options_Help() {
+    return "orbivale                      play (windowed unless the config says full screen)\n"
+           "  --windowed | --fullscreen   override WINDOWED_MODE for this run\n"
+           "  --headless                  software renderer, silent audio, virtual clock\n"
+           "  --frames N                  quit after N frames (exit code 0)\n"
+           "  --frame-ms MS               fixed frame time for headless runs (default 16)\n"
+           "  --seed N                    seed the random generator\n"
+           "  --script FILE               scripted input (text: one event per line, by frame number)\n"
+           "  --screenshot FILE[@FRAME]   write the frame as PNG (at FRAME, default the last)\n"
+           "  --level N                   start a match at level N directly (skips menus)\n"
+           "  --autoplay                  the built-in player plays (with --level: that level)\n"
+           "  --profile expert|casual     the built-in player's style\n"
+           "  --autoplay-input keys|pad   the built-in player uses the keyboard or the gamepad\n"
+           "  --check-levels [SEEDS]      play every level headless with the built-in player\n"
+           "  --jobs N                    processes the level check runs in\n"
+           "  --save-dir DIR | --content-dir DIR\n"
+           "  --bench NAME [N [M]]        run a named benchmark and print its figures\n"
+           "  --path-file FILE            watch one path file roll (development view)\n"
+           "  --help                      this list\n"
+           "  --version                   the version of the game\n";
+}
+
+const char* Options_Version() {
+    return ORBIVALE_VERSION;
 }
 
 bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
@@ -46,12 +76,19 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
         else if (a == "--fullscreen") o.fullscreen = true, o.windowed = false;
         else if (a == "--headless") o.headless = true;
         else if (a == "--autoplay") o.autoplay = true;
-        else if (a == "--profile") {
+        else if (a == "--help" || a == "-h") o.help = true;
+        else if (a == "--version") o.version = true;
+        else if (a == "--autoplay-input") {
+            std::string k = next ? next : "";
+            if (!need(k == "keys" || k == "pad" || k == "pointer")) return false;
+            o.autoplay_input = k == "keys" ? 1 : k == "pad" ? 2 : 0;
+            o.autoplay = true;
+            ++i;
+        } else if (a == "--profile") {
             std::string name = next ? next : "";
             if (!need(name == "expert" || name == "casual")) return false;
             o.profile = name == "casual" ? 1 : 0, ++i;
-        }
-        else if (a == "--check-levels") {
+        } else if (a == "--check-levels") {
             o.check_levels = true;
             if (To_Int(next, 1, 1000, v)) o.check_seeds = static_cast<int>(v), ++i;
         } else if (a == "--jobs") {

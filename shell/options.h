@@ -15,6 +15,8 @@ struct App_Options {
     int screenshot_frame = -1;     // FrameCounter value after which to write it; -1: last
     int level = 0;                 // start a match at this level directly (0: menus)
     bool autoplay = false;
+    int autoplay_input = 0;        // the built-in player's hands: 0 pointer, 1 keys, 2 gamepad
+    bool help = false, version = false; // print the options or the version and exit 0
     int profile = 0;               // built-in player: 0 expert, 1 casual (--profile expert|casual)
     bool check_levels = false; // play every level (or --level's) with the built-in player, print a table
     int check_seeds = 3;       // seeds per level of the check
@@ -29,3 +31,7 @@ struct App_Options {
 bool Options_Parse(int argc, char** argv, App_Options& out, std::string& error);
 // The usage line printed for a bad command line.
 const char* Options_Usage();
+// The list of options that --help prints, one per line.
+const char* Options_Help();
+// The game's version ("1.2.3"), from the build.
+const char* Options_Version();

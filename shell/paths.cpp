@@ -16,7 +16,7 @@ long System_Write(int fd, const void* bytes, size_t size) {
 
 struct PathsModule {
     std::string save_dir;
-    std::string content_dir = "content";
+    std::string content_dir; // empty until set or looked up
     Paths_WriteFn write_fn = System_Write;
     Paths_FailureFn failure_fn = nullptr;
     int failures = 0;
@@ -41,6 +41,24 @@ bool Make_Dirs(const std::string& dir) {
     return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool Is_Dir(const std::string& dir) {
+    struct stat st;
+    return !dir.empty() && stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The folder that holds the running executable, or "" when the system does not say.
+std::string Exe_Dir() {
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return "";
+    std::string exe(buf, static_cast<size_t>(n));
+    size_t slash = exe.rfind('/');
+    return slash == std::string::npos ? "" : exe.substr(0, slash);
+}
+
+// A content folder holds the generated data and images folders.
+bool Is_Content_Dir(const std::string& dir) { return Is_Dir(dir + "/data") && Is_Dir(dir + "/images"); }
+
 std::string Default_Save_Dir() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && *xdg) return std::string(xdg) + "/orbivale";
@@ -61,7 +79,30 @@ const std::string& Paths_SaveDir() {
 }
 
 void Paths_SetSaveDir(const std::string& dir) { P().save_dir = dir; }
-const std::string& Paths_ContentDir() { return P().content_dir; }
+std::vector<std::string> Paths_ContentCandidates() {
+    std::vector<std::string> out;
+    std::string exe = Exe_Dir();
+    if (!exe.empty()) out.push_back(exe + "/../share/orbivale");
+#ifdef ORBIVALE_DATADIR
+    out.push_back(ORBIVALE_DATADIR);
+#endif
+    return out;
+}
+
+std::string Paths_FindContent() {
+    for (const std::string& dir : Paths_ContentCandidates())
+        if (Is_Content_Dir(dir)) return dir;
+    return "";
+}
+
+const std::string& Paths_ContentDir() {
+    PathsModule& m = P();
+    if (m.content_dir.empty()) {
+        m.content_dir = Paths_FindContent();
+        if (m.content_dir.empty()) m.content_dir = "content";
+    }
+    return m.content_dir;
+}
 void Paths_SetContentDir(const std::string& dir) { P().content_dir = dir; }
 
 std::string Paths_ContentFile(const std::string& name) {
@@ -71,7 +112,7 @@ std::string Paths_ContentFile(const std::string& name) {
     for (char& c : rel)
         if (c == '\\') c = '/';
     if (rel.compare(0, 2, "./") == 0) rel = rel.substr(2);
-    return P().content_dir + "/" + rel;
+    return Paths_ContentDir() + "/" + rel;
 }
 
 namespace {

@@ -1,13 +1,21 @@
 // Every folder the game reads or writes, named in one place.
 #pragma once
 #include <string>
+#include <vector>
 
 // Where config.txt, config.bin and match files live: --save-dir, else
 // $XDG_DATA_HOME/orbivale, else ~/.local/share/orbivale. Created when missing.
 const std::string& Paths_SaveDir();
 void Paths_SetSaveDir(const std::string& dir);
-// The content folder used when the asset prefix is "" (--content-dir).
+// The content folder: --content-dir when given; else the first content folder found among
+// Paths_ContentCandidates; else "content". Names missing from the embedded catalogue and
+// every name when the asset prefix is "" are read from it.
 const std::string& Paths_ContentDir();
+// Where an installed game keeps its content, in the order they are tried: relative to the
+// executable (<bin>/../share/orbivale), then the install prefix the game was built for (<prefix>/share/orbivale).
+std::vector<std::string> Paths_ContentCandidates();
+// The first candidate that holds a content folder (data/ and images/), or "".
+std::string Paths_FindContent();
 void Paths_SetContentDir(const std::string& dir);
 // Maps a content name (".\images\x.png", "./images/y.png") onto a file below the content folder.
 std::string Paths_ContentFile(const std::string& name);

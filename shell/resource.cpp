@@ -27,6 +27,12 @@ bool Read_File(const std::string& file, std::vector<uint8_t>& out) {
     std::fclose(f);
     return ok;
 }
+bool Read_Owned(const std::string& file, Resource_Stream& out) {
+    if (!Read_File(file, out.owned)) return false;
+    out.data = out.owned.data();
+    out.size = out.owned.size();
+    return true;
+}
 }  // namespace
 
 void Resource_Register(const std::string& name, const uint8_t* bytes, size_t size) {
@@ -63,7 +69,8 @@ bool Stream_Open(const std::string& path, Resource_Stream& out, bool write) {
     if (path.compare(0, kIncbin.size(), kIncbin) == 0) {
         if (write) return false;
         const Resource_Entry* e = Resource_Find(path.substr(kIncbin.size()));
-        if (!e) return false;
+        // A name the executable does not embed may still be in the installed content folder.
+        if (!e) return Read_Owned(Paths_ContentFile(path.substr(kIncbin.size())), out);
         out.data = e->bytes;
         out.size = e->size;
         return true;
@@ -72,10 +79,7 @@ bool Stream_Open(const std::string& path, Resource_Stream& out, bool write) {
     std::string file = path;
     if (path.size() > 1 && path[0] == '.' && (path[1] == '\\' || path[1] == '/'))
         file = Paths_ContentFile(path);
-    if (!Read_File(file, out.owned)) return false;
-    out.data = out.owned.data();
-    out.size = out.owned.size();
-    return true;
+    return Read_Owned(file, out);
 }
 
 std::string Asset_Path(const std::string& name) { return AssetPrefix + name; }

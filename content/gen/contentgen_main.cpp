@@ -1,6 +1,7 @@
 // orbivale_contentgen: writes every content name of the manifest into a folder (drawn art,
 // synthesized sounds, copied fonts and level files), then the embedding files for it.
 // Usage: orbivale_contentgen --out DIR --data DIR --asm FILE --cpp FILE --stamp FILE
+//        orbivale_contentgen --icons DIR (the desktop icons only)
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "content/gen/gen_embed.h"
 #include "content/gen/gen_files.h"
 #include "content/gen/gen_groups.h"
+#include "content/gen/gen_icons.h"
 #include "content/gen/gen_write.h"
 #include "content/gen/sound_gen.h"
 #include "content/manifest.h"
@@ -19,7 +21,7 @@
 
 namespace {
 struct Options {
-    std::string out, data, asm_file, cpp_file, stamp;
+    std::string out, data, asm_file, cpp_file, stamp, icons;
 };
 
 bool Parse_Args(int argc, char** argv, Options& o) {
@@ -27,13 +29,14 @@ bool Parse_Args(int argc, char** argv, Options& o) {
                                                 {"--data", &o.data},
                                                 {"--asm", &o.asm_file},
                                                 {"--cpp", &o.cpp_file},
-                                                {"--stamp", &o.stamp}};
+                                                {"--stamp", &o.stamp},
+                                                {"--icons", &o.icons}};
     for (int i = 1; i + 1 < argc; i += 2) {
         auto it = keys.find(argv[i]);
         if (it == keys.end()) return false;
         *it->second = argv[i + 1];
     }
-    return !o.out.empty() && !o.data.empty();
+    return !o.icons.empty() || (!o.out.empty() && !o.data.empty());
 }
 
 bool Make_Image(const Manifest_Entry& e, std::vector<uint8_t>& out, std::string& err) {
@@ -138,9 +141,11 @@ int main(int argc, char** argv) {
     Options o;
     if (!Parse_Args(argc, argv, o)) {
         std::fprintf(
-            stderr, "usage: orbivale_contentgen --out DIR --data DIR [--asm FILE --cpp FILE --stamp FILE]\n");
+            stderr, "usage: orbivale_contentgen --out DIR --data DIR [--asm FILE --cpp FILE --stamp FILE]"
+                    " | --icons DIR\n");
         return 2;
     }
+    if (!o.icons.empty()) return Gen_WriteIcons(o.icons) ? 0 : 1;
     auto t0 = std::chrono::steady_clock::now();
     std::error_code ec;
     std::filesystem::remove_all(o.out, ec);

@@ -29,5 +29,7 @@ Gen_DrawFn Gen_DrawFnOf(const std::string& group);
 Gen_Rgb Gen_PearlColor(int color);
 // One pearl of radius r at (cx, cy); `phase` 0..1 turns its rolling band.
 void Gen_Pearl(cairo_t* cr, double cx, double cy, double r, int color, double phase);
+// The whole gun at rest (base, bow, stock and top) in its 157 x 157 frame, pointing down (+y).
+void Gen_GunPicture(cairo_t* cr);
 // Modifier emblem of kind 0..9 centred at (cx, cy), fitting radius r.
 void Gen_Emblem(cairo_t* cr, double cx, double cy, double r, int kind);

@@ -8,6 +8,8 @@
 #include "content/gen/gen_pearls.h"
 
 namespace {
+constexpr int GUN_PICTURE_FRAMES = 14; // frames of the firing strip; the picture shows frame 0
+
 bool Ends(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -278,6 +280,17 @@ void Hammer_Image(const Manifest_Entry& e, Gen_Canvas& c) {
     }
 }
 } // namespace
+
+void Gen_GunPicture(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, 78.5 - 60, 78.5 - 60);
+    Base(cr);
+    cairo_restore(cr);
+    Bow(cr, 0, GUN_PICTURE_FRAMES, true);
+    Stock(cr);
+    Bow(cr, 0, GUN_PICTURE_FRAMES, false);
+    Top(cr);
+}
 
 void Gen_DrawGun(const Manifest_Entry& e, Gen_Canvas& c) {
     if (e.name.find("\\Hammer\\") != std::string::npos) return Hammer_Image(e, c);

@@ -8,6 +8,7 @@
 #include "engine/input.h"
 #include "engine/sdl/gl_renderer.h"
 #include "engine/sdl/sdl_keys.h"
+#include "engine/sdl/sdl_pad.h"
 #include "shell/utf8.h"
 
 namespace {
@@ -25,6 +26,7 @@ struct Sdl_Platform : Platform {
 
     ~Sdl_Platform() override {
         renderer.reset();
+        Sdl_Pad_Quit();
         if (context) SDL_GL_DeleteContext(context);
         if (window) SDL_DestroyWindow(window);
         SDL_Quit();
@@ -173,7 +175,7 @@ void Sdl_Platform::Pump_Events() {
             break;
         }
         case SDL_MOUSEWHEEL: Input_OnWheel(e.wheel.y); break;
-        default: break;
+        default: Sdl_Pad_Event(e); break;
         }
     }
 }
@@ -190,5 +192,6 @@ std::unique_ptr<Platform> Sdl_CreatePlatform() {
         SDL_Quit();
         return nullptr;
     }
+    Sdl_Pad_Init(); // without it the game still plays by mouse and keyboard
     return std::make_unique<Sdl_Platform>();
 }
