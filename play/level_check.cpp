@@ -131,7 +131,10 @@ std::vector<Check_Try> Run_Forked(const std::vector<int>& levels, int seeds, int
 std::vector<int> Levels_To_Check(const App_Options& o) {
     std::vector<int> levels;
     for (int l = 1; l <= LevelsCount; ++l)
-        if (o.level <= 0 || o.level == l) levels.push_back(l);
+        if ((o.level <= 0 || o.level == l) &&
+            (o.check_only.empty() ||
+             (static_cast<size_t>(l) < o.check_only.size() && o.check_only[static_cast<size_t>(l)])))
+            levels.push_back(l);
     return levels;
 }
 

@@ -24,7 +24,7 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
     o.screenshot_frame = static_cast<int>(frame);
     return !o.screenshot.empty();
 }
-}  // namespace
+} // namespace
 
 #ifndef ORBIVALE_VERSION
 #define ORBIVALE_VERSION "0.0.0"
@@ -32,9 +32,11 @@ bool Parse_Screenshot(const std::string& arg, App_Options& o) {
 
 const char* Options_Usage() {
     return "usage: orbivale [--windowed | --fullscreen] [--headless] [--frames N] [--frame-ms MS] "
-           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile expert|casual] "
-           "[--autoplay-input keys|pad] [--check-levels [SEEDS]] [--jobs N] "
-           "[--save-dir DIR] [--content-dir DIR] [--bench NAME [N [M]]] [--path-file FILE] [--help] [--version]";
+           "[--seed N] [--script FILE] [--screenshot FILE[@FRAME]] [--level N] [--autoplay] [--profile "
+           "expert|casual] "
+           "[--autoplay-input keys|pad] [--check-levels [SEEDS]] [--levels LIST] [--jobs N] "
+           "[--save-dir DIR] [--content-dir DIR] [--bench NAME [N [M]]] [--path-file FILE] [--help] "
+           "[--version]";
 }
 
 const char* Options_Help() {
@@ -51,6 +53,7 @@ const char* Options_Help() {
            "  --profile expert|casual     the built-in player's style\n"
            "  --autoplay-input keys|pad   the built-in player uses the keyboard or the gamepad\n"
            "  --check-levels [SEEDS]      play every level headless with the built-in player\n"
+           "  --levels LIST               only these levels in the check, e.g. 1-10,26,57\n"
            "  --jobs N                    processes the level check runs in\n"
            "  --save-dir DIR | --content-dir DIR\n"
            "  --bench NAME [N [M]]        run a named benchmark and print its figures\n"
@@ -63,6 +66,32 @@ const char* Options_Version() {
     return ORBIVALE_VERSION;
 }
 
+// "1,5,10-20": the levels the check plays; false on anything else.
+bool Parse_Level_List(const char* text, std::vector<bool>& only) {
+    if (!text || !*text) return false;
+    only.assign(149, false);
+    const char* p = text;
+    while (*p) {
+        char* end = nullptr;
+        long a = std::strtol(p, &end, 10), b = a;
+        if (end == p) return false;
+        if (*end == '-') {
+            p = end + 1;
+            b = std::strtol(p, &end, 10);
+            if (end == p) return false;
+        }
+        if (a < 1 || b > 148 || a > b) return false;
+        for (long l = a; l <= b; ++l)
+            only[static_cast<size_t>(l)] = true;
+        if (*end == ',')
+            ++end;
+        else if (*end)
+            return false;
+        p = end;
+    }
+    return true;
+}
+
 bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -72,12 +101,18 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
             if (!ok) error = "bad or missing value for " + a;
             return ok;
         };
-        if (a == "--windowed") o.windowed = true, o.fullscreen = false;
-        else if (a == "--fullscreen") o.fullscreen = true, o.windowed = false;
-        else if (a == "--headless") o.headless = true;
-        else if (a == "--autoplay") o.autoplay = true;
-        else if (a == "--help" || a == "-h") o.help = true;
-        else if (a == "--version") o.version = true;
+        if (a == "--windowed")
+            o.windowed = true, o.fullscreen = false;
+        else if (a == "--fullscreen")
+            o.fullscreen = true, o.windowed = false;
+        else if (a == "--headless")
+            o.headless = true;
+        else if (a == "--autoplay")
+            o.autoplay = true;
+        else if (a == "--help" || a == "-h")
+            o.help = true;
+        else if (a == "--version")
+            o.version = true;
         else if (a == "--autoplay-input") {
             std::string k = next ? next : "";
             if (!need(k == "keys" || k == "pad" || k == "pointer")) return false;
@@ -91,6 +126,9 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
         } else if (a == "--check-levels") {
             o.check_levels = true;
             if (To_Int(next, 1, 1000, v)) o.check_seeds = static_cast<int>(v), ++i;
+        } else if (a == "--levels") {
+            if (!need(Parse_Level_List(next, o.check_only))) return false;
+            ++i;
         } else if (a == "--jobs") {
             if (!need(To_Int(next, 1, 64, v))) return false;
             o.check_jobs = static_cast<int>(v), ++i;
@@ -112,7 +150,7 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
         } else if (a == "--script" || a == "--save-dir" || a == "--content-dir" || a == "--bench" ||
                    a == "--path-file") {
             if (!need(next && *next)) return false;
-            std::string* dest = a == "--script"       ? &o.script
+            std::string* dest = a == "--script"        ? &o.script
                                 : a == "--save-dir"    ? &o.save_dir
                                 : a == "--content-dir" ? &o.content_dir
                                 : a == "--bench"       ? &o.bench
@@ -120,7 +158,8 @@ bool Options_Parse(int argc, char** argv, App_Options& o, std::string& error) {
             *dest = next;
             ++i;
             // A benchmark may take numbers (`--bench gl-level 60 600`): they follow its name.
-            for (int k = 0; k < 2 && dest == &o.bench && To_Int(i + 1 < argc ? argv[i + 1] : nullptr, 0, 1L << 30, v);
+            for (int k = 0;
+                 k < 2 && dest == &o.bench && To_Int(i + 1 < argc ? argv[i + 1] : nullptr, 0, 1L << 30, v);
                  ++k)
                 o.bench += " " + std::to_string(v), ++i;
         } else {

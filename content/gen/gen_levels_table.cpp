@@ -46,6 +46,24 @@ const std::vector<Lv_Row> kRows[5] = {
 
 const int kPackFirstLevel[5] = {1, 27, 58, 89, 119};
 
+// Where each pack's difficulties are played: the rows above give the shape inside a pack
+// (the steps at sub-pack ends), this gives the range it is stretched over. Neutral keeps
+// its teaching levels low; the later packs start where a casual player begins to lose
+// now and then and end where they lose about every other try.
+struct Pack_Range {
+    int lo, hi;
+};
+const Pack_Range kPlayed[5] = {{0, 80}, {52, 80}, {55, 83}, {58, 86}, {61, 90}};
+
+// A row's difficulty moved into its pack's played range.
+double Played_Difficulty(int pack, int d) {
+    int lo = 100, hi = 0;
+    for (const Lv_Row& r : kRows[pack])
+        lo = std::min(lo, r.difficulty), hi = std::max(hi, r.difficulty);
+    if (hi <= lo) return kPlayed[pack].lo;
+    return kPlayed[pack].lo + double(d - lo) * (kPlayed[pack].hi - kPlayed[pack].lo) / (hi - lo);
+}
+
 // Colours in the order a pack brings them in.
 const int kPalette[5][6] = {
     {0, 4, 5, 1, 2, 3}, {0, 1, 5, 2, 4, 3}, {0, 2, 1, 5, 4, 3}, {4, 3, 5, 1, 0, 2}, {2, 5, 1, 4, 0, 3}};
@@ -83,13 +101,14 @@ Lv_Params Lv_ParamsOf(int pack, int number) {
     Lv_Params p;
     const Lv_Row* row = Lv_RowOf(pack, number);
     if (!row) return p;
-    double d = row->difficulty;
+    double d = Played_Difficulty(pack, row->difficulty);
     p.level = kPackFirstLevel[pack] + number - 1;
-    p.win_points = int(std::lround((500 + 75 * d) / 100)) * 100;
-    int ncol = d < 12 ? 3 : d < 40 ? 4 : d < 75 ? 5 : 6;
+    p.win_points = int(std::lround((500 + 65 * d) / 100)) * 100;
+    int ncol = d < 12 ? 3 : d < 40 ? 4 : d < 70 ? 5 : 6;
     p.colors.assign(kPalette[pack], kPalette[pack] + ncol);
-    p.speed = Lerp(d, 28, 50);
-    p.speed_end = int(p.speed * 0.8);
+    p.speed = Lerp(d, 28, 58);
+    // The last stretch before the hole slows the string down, less so on hard levels.
+    p.speed_end = int(p.speed * (0.8 + 0.15 * d / 100));
     p.speed_entry = Lerp(d, 320, 480);
     p.rush = 0.18 + 0.14 * d / 100;
     p.waves = 3 + int(d / 30);
