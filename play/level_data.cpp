@@ -104,6 +104,24 @@ bool Read_File(const std::string& file, std::vector<uint8_t>& out) {
     return true;
 }
 
+// The stamp a level-state file carries (bytes 60..63 of its header), 0 when unreadable.
+int Stamp_Of(const std::string& file) {
+    uint8_t head[LD_HEADER_SIZE];
+    std::ifstream in(file, std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return 0;
+    return Bytes_GetI32(head + 60);
+}
+
+// True when the level-state file is the one the slot's match file on disk belongs with.
+bool Belongs_To_Match(int slot, const std::string& file) {
+    uint8_t mch[MATCH_FILE_SIZE];
+    std::ifstream in(Match_FileName(slot), std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(mch), sizeof mch)) return false;
+    uint32_t stamp = Bytes_Hash(mch, sizeof mch);
+    int stamp_of = Stamp_Of(file);
+    return stamp_of != 0 && stamp_of == static_cast<int>(stamp == 0 ? 1 : stamp);
+}
+
 // Reads and decodes file; found is false when there is no such file.
 bool Decode_File(const std::string& file, LD_File& out, bool& found) {
     std::vector<uint8_t> bytes;
@@ -189,11 +207,13 @@ bool LevelData_Save(int slot, uint32_t stamp) {
     std::vector<uint8_t> bytes;
     LevelData_Encode(stamp, bytes);
     std::string file = LevelData_FileName(slot), old = LevelData_OldName(slot);
-    // The state of the save before stays readable under the old name until the match file
-    // that belongs to the new one is in place.
-    unlink(old.c_str());
-    if (link(file.c_str(), old.c_str()) != 0 && access(file.c_str(), F_OK) == 0)
-        std::rename(file.c_str(), old.c_str());
+    // The state that belongs to the match file on disk stays readable under the old name
+    // until the match file of the new one is in place. A state the match file doesn't name
+    // (a save cut short) is simply replaced; the old copy is then still the right one.
+    if (Belongs_To_Match(slot, file)) {
+        unlink(old.c_str());
+        if (link(file.c_str(), old.c_str()) != 0) std::rename(file.c_str(), old.c_str());
+    }
     if (!Paths_WriteAtomic(file, bytes.data(), bytes.size())) {
         Log_Line("cant create level file!");
         return false;
