@@ -4,6 +4,7 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "gui/dialog.h"
+#include "gui/gui_focus.h"
 #include "gui/later_hooks.h"
 #include "gui/main_menu.h"
 #include "gui/modal.h"
@@ -100,6 +101,7 @@ void Welcome_Setup() {
     Paused = 1;
     g.name.clear();
     Dlg_Begin(DLG2);
+    Dlg.focus_keys = FOCUS_UP_DOWN; // the name field reads what it types
     Dlg.title_font = Font_Fit(TxtTitles[5], 8, Dlg_W(DLG2) - 110, 40);
     Dlg_Button(kContinue, kSingleX, kSingleY, Welcome_Continue, 6);
 }
@@ -175,7 +177,10 @@ void Reopen_Players_Selection() {
 
 // Reset-scores box.
 void Reopen_Scores() {
-    if (Later.hs_open) Later.hs_open(-1, 0);
+    if (Later.hs_reopen)
+        Later.hs_reopen();
+    else if (Later.hs_open)
+        Later.hs_open(-1, 0);
 }
 void Reset_Yes(GUIBtn*) {
     Modal_Close();
