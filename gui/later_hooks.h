@@ -12,6 +12,9 @@ struct Later_Hooks {
     // the try-again box. Null: the try-again box opens at once when after_ok is 1.
     void (*hs_open)(int highlight, int after_ok) = nullptr;
     void (*hs_reset)() = nullptr; // empties the table and saves it
+    // Opens the high-score dialog again with the highlight it had (after the reset-scores
+    // box). Null: hs_open(-1, 0).
+    void (*hs_reopen)() = nullptr;
 
     // Saved matches of the current player.
     int (*match_exists)() = nullptr; // 1 when a saved match file exists (null: none)

@@ -177,7 +177,10 @@ void Reopen_Players_Selection() {
 
 // Reset-scores box.
 void Reopen_Scores() {
-    if (Later.hs_open) Later.hs_open(-1, 0);
+    if (Later.hs_reopen)
+        Later.hs_reopen();
+    else if (Later.hs_open)
+        Later.hs_open(-1, 0);
 }
 void Reset_Yes(GUIBtn*) {
     Modal_Close();

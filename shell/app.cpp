@@ -1,5 +1,6 @@
 // Command line, platform choice, start-up and the main loop.
 #include "shell/app.h"
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include "engine/script.h"
 #include "play/autoplay.h"
 #include "play/level_check.h"
+#include "play/match_file.h"
 #include "shell/app_state.h"
 #include "shell/graphics_start.h"
 #include "shell/log.h"
@@ -25,6 +27,9 @@ struct Shot_Plan {
     bool written = false;
 };
 Shot_Plan g_shot;
+volatile std::sig_atomic_t g_terminate = 0; // SIGTERM arrived: end the loop like a window close
+
+void On_Terminate(int) { g_terminate = 1; }
 
 void Write_Screenshot() {
     std::vector<uint32_t> pixels;
@@ -34,6 +39,7 @@ void Write_Screenshot() {
 }
 
 void After_Frame() {
+    if (g_terminate) QuitRequested = 1;
     Autoplay_AfterFrame();
     if (!g_shot.file.empty() && !g_shot.written && g_shot.frame == FrameCounter) Write_Screenshot();
 }
@@ -106,7 +112,11 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
     }
     g_shot.file = o.screenshot;
     g_shot.frame = o.screenshot_frame;
+    std::signal(SIGTERM, On_Terminate);
     MainLoop_Run(o.frames, After_Frame);
+    // However the run ends (window closed, Ctrl+Esc, the frame limit, SIGTERM), a level being
+    // played is saved as the in-game menu's "main menu" saves it.
+    Match_SaveOnQuit();
     if (!g_shot.file.empty() && !g_shot.written) Write_Screenshot();
     App_Shutdown();
     Platform_Set(nullptr);

@@ -12,6 +12,7 @@
 #include "engine/sound.h"
 #include "gui/modal.h"
 #include "gui/dialog.h"
+#include "gui/high_scores.h"
 #include "gui/main_menu.h"
 #include "gui/map_standin.h"
 #include "gui/msg_boxes.h"
@@ -21,6 +22,7 @@
 #include "play/gun_hooks.h"
 #include "play/ingame_frame.h"
 #include "play/match.h"
+#include "play/match_file.h"
 #include "play/pointer.h"
 #include "play/powerups.h"
 #include "shell/app_hooks.h"
@@ -100,12 +102,15 @@ void Images_LoadAll() {
     Dialogs_Load();
     PictureDialogs_Load();
     MainMenu_Load();
+    HS_LoadImages();
 }
 
 void Store_Window_Mode(int windowed) { Config_SetValue("WINDOWED_MODE", std::to_string(windowed)); }
 
 void Install_Hooks() {
     GUI_InstallHooks();
+    MatchFiles_InstallHooks();
+    HS_InstallHooks();
     App_Hooks& h = App_GetHooks();
     h.match_rate_update = MatchRate_Update;
     h.music_update = Music_Update;
@@ -148,7 +153,9 @@ bool App_Boot(const App_Options& o) {
     Audio_Init();
     Logo_Finish();
     // 14. Players file (sets FirstRun).
+    HS_Create();
     Players_Load();
+    HS_Normalise();
     // 15. Music track 0, loaded without presenting a frame.
     Music_Load(0, 1);
     MusicSlot = 0;

@@ -9,6 +9,10 @@ void Dialog_Skin(const Manifest_Entry& e, Gen_Canvas& c, int skin);
 void Dialog_Button(const Manifest_Entry& e, Gen_Canvas& c);
 // The in-game menu window (418 x 340) with grooves for its three large buttons.
 void Dialog_InGameMenu(const Manifest_Entry& e, Gen_Canvas& c);
+// The gold crest at the top edge of every dialog, centred at (cx, cy).
+void Dialog_Crest(cairo_t* cr, double cx, double cy);
+// A gold rule from x0 to x1 at y, fading at both ends, with a star in its middle.
+void Dialog_Rule(cairo_t* cr, double x0, double x1, double y);
 // The two help pages (0, 1).
 void Dialog_HelpPage(const Manifest_Entry& e, Gen_Canvas& c, int page);
 // City picture 0..3 (Water, Ice, Fire, Precious) and the victory picture.

@@ -32,7 +32,31 @@ const Skin_Layout kSkins[7] = {
     {{{175, 358, 130, 40}}, 1, 147},                                      // two hints
 };
 
-void Crest(cairo_t* cr, double cx, double cy) {
+// The page behind the high scores: a faint band behind every other row.
+void Score_Rows(cairo_t* cr) {
+    for (int i = 0; i < 10; ++i) {
+        if (i % 2) continue;
+        Gen_RoundRectPath(cr, 58, 106 + i * 25.5, 340, 25, 8);
+        Gen_SetColor(cr, {0.5, 0.7, 1}, 0.07);
+        cairo_fill(cr);
+    }
+    Dialog_Rule(cr, 70, 386, 100);
+    Dialog_Rule(cr, 70, 386, 366);
+}
+
+// The treasure skin: a lit niche where the treasure picture stands, and a rule under it.
+void Treasure_Niche(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, 209, 215);
+    cairo_scale(cr, 1.5, 1);
+    Gen_Glow(cr, 0, 0, 95, {0.55, 0.75, 1}, 0.22);
+    cairo_restore(cr);
+    Dialog_Rule(cr, 60, 358, 128);
+    Dialog_Rule(cr, 60, 358, 306);
+}
+} // namespace
+
+void Dialog_Crest(cairo_t* cr, double cx, double cy) {
     cairo_new_path(cr);
     cairo_move_to(cr, cx - 44, cy);
     cairo_curve_to(cr, cx - 30, cy - 10, cx - 16, cy - 12, cx, cy - 16);
@@ -51,7 +75,7 @@ void Crest(cairo_t* cr, double cx, double cy) {
     }
 }
 
-void Rule(cairo_t* cr, double x0, double x1, double y) {
+void Dialog_Rule(cairo_t* cr, double x0, double x1, double y) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
     cairo_pattern_add_color_stop_rgba(p, 0, kGold.r, kGold.g, kGold.b, 0);
     cairo_pattern_add_color_stop_rgba(p, 0.5, kGold.r, kGold.g, kGold.b, 0.9);
@@ -63,30 +87,6 @@ void Rule(cairo_t* cr, double x0, double x1, double y) {
     Gen_Star(cr, (x0 + x1) / 2, y, 6, 2, 4, 0, {1, 0.88, 0.55}, 1);
 }
 
-// The page behind the high scores: a faint band behind every other row.
-void Score_Rows(cairo_t* cr) {
-    for (int i = 0; i < 10; ++i) {
-        if (i % 2) continue;
-        Gen_RoundRectPath(cr, 58, 106 + i * 25.5, 340, 25, 8);
-        Gen_SetColor(cr, {0.5, 0.7, 1}, 0.07);
-        cairo_fill(cr);
-    }
-    Rule(cr, 70, 386, 100);
-    Rule(cr, 70, 386, 366);
-}
-
-// The treasure skin: a lit niche where the treasure picture stands, and a rule under it.
-void Treasure_Niche(cairo_t* cr) {
-    cairo_save(cr);
-    cairo_translate(cr, 209, 215);
-    cairo_scale(cr, 1.5, 1);
-    Gen_Glow(cr, 0, 0, 95, {0.55, 0.75, 1}, 0.22);
-    cairo_restore(cr);
-    Rule(cr, 60, 358, 128);
-    Rule(cr, 60, 358, 306);
-}
-} // namespace
-
 void Dialog_Skin(const Manifest_Entry& e, Gen_Canvas& c, int skin) {
     cairo_t* cr = c.cr;
     double w = e.frame_w, h = e.frame_h;
@@ -96,12 +96,12 @@ void Dialog_Skin(const Manifest_Entry& e, Gen_Canvas& c, int skin) {
     const Skin_Layout& l = kSkins[skin];
     if (skin == 4) Score_Rows(cr);
     if (skin == 5) Treasure_Niche(cr);
-    if (l.divider_y > 0) Rule(cr, 40, w - 40, l.divider_y);
+    if (l.divider_y > 0) Dialog_Rule(cr, 40, w - 40, l.divider_y);
     for (int i = 0; i < l.count; ++i) {
         const Slot& s = l.slots[i];
         Map_Recess(cr, s.x - 3, s.y - 3, s.w + 6, s.h + 6, s.h / 2.5);
     }
-    Crest(cr, w / 2, 16);
+    Dialog_Crest(cr, w / 2, 16);
 }
 
 void Dialog_Button(const Manifest_Entry& e, Gen_Canvas& c) {
@@ -126,6 +126,6 @@ void Dialog_InGameMenu(const Manifest_Entry& e, Gen_Canvas& c) {
     cairo_pattern_destroy(p);
     Gen_GoldStroke(cr, 2.5);
     Map_Text(cr, 1, 32, w / 2, by + 37, "PAUSE", {1, 0.86, 0.45});
-    Rule(cr, 60, w - 60, 304);
-    Crest(cr, w / 2, 16);
+    Dialog_Rule(cr, 60, w - 60, 304);
+    Dialog_Crest(cr, w / 2, 16);
 }

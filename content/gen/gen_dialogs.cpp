@@ -1,48 +1,18 @@
 // Art of the dialogs: the seven dialog skins and their button sets, the victory, help and city
 // pictures, the tutorial arrow and the tutorial hint pictures.
-#include <cmath>
-#include <cstdlib>
+#include <cctype>
 #include <string>
 #include "content/gen/gen_dialog_art.h"
 #include "content/gen/gen_groups.h"
 #include "content/gen/gen_tutorial_art.h"
 
 namespace {
-void Picture(const Manifest_Entry& e, cairo_t* cr) {
-    Gen_Rng rng(e.name);
-    Gen_Rgb top = {0.25, 0.35, 0.55}, bottom = {0.08, 0.1, 0.2}, blotch = {0.8, 0.85, 1};
-    if (Gen_Has(e.name, "help_"))
-        top = {0.85, 0.78, 0.6}, bottom = {0.65, 0.55, 0.38}, blotch = {1, 0.95, 0.8};
-    if (Gen_Has(e.name, "city_")) {
-        static const Gen_Rgb skies[4][2] = {{{0.5, 0.65, 0.4}, {0.15, 0.25, 0.1}},
-                                            {{0.35, 0.55, 0.75}, {0.1, 0.2, 0.35}},
-                                            {{0.8, 0.9, 1}, {0.45, 0.6, 0.75}},
-                                            {{0.75, 0.35, 0.15}, {0.25, 0.05, 0.02}}};
-        int i = std::abs(e.name[e.name.size() - 5] - '0') % 4;
-        top = skies[i][0], bottom = skies[i][1];
-    }
-    Gen_Backdrop(cr, e.frame_w, e.frame_h, top, bottom, blotch, rng, 50);
-    if (Gen_Has(e.name, "city_") || Gen_Has(e.name, "victory")) { // a skyline of towers
-        Gen_Rgb wall = Gen_Mix(bottom, {0, 0, 0}, 0.5);
-        for (int i = 0; i < 9; ++i) {
-            double x = 120 + i * 64 + rng.Range(-10, 10), tw = rng.Range(30, 56), th = rng.Range(80, 240);
-            cairo_rectangle(cr, x, 600 - 120 - th, tw, th + 120);
-            cairo_move_to(cr, x - 6, 600 - 120 - th);
-            cairo_line_to(cr, x + tw / 2, 600 - 170 - th);
-            cairo_line_to(cr, x + tw + 6, 600 - 120 - th);
-            Gen_SetColor(cr, wall, 0.95);
-            cairo_fill(cr);
-        }
-    }
-    if (Gen_Has(e.name, "help_")) { // ruled lines as a page
-        Gen_SetColor(cr, {0.45, 0.35, 0.2}, 0.35);
-        cairo_set_line_width(cr, 2);
-        for (int y = 120; y < 500; y += 36) {
-            cairo_move_to(cr, 120, y);
-            cairo_line_to(cr, 680, y);
-        }
-        cairo_stroke(cr);
-    }
+// The number just before the file ending ("help_1.jpg" gives 1), or 0.
+int Number_Of(const std::string& name) {
+    size_t dot = name.rfind('.');
+    return dot != std::string::npos && dot > 0 && std::isdigit(static_cast<unsigned char>(name[dot - 1]))
+               ? name[dot - 1] - '0'
+               : 0;
 }
 
 // Skin number 0..6 of a "dlgN_..." name, or -1.
@@ -56,8 +26,12 @@ int Skin_Of(const std::string& name) {
 
 void Gen_DrawDialogs(const Manifest_Entry& e, Gen_Canvas& c) {
     if (Gen_DrawTutorialArt(e, c)) return;
-    cairo_t* cr = c.cr;
-    if (e.format == FMT_JPG) return Picture(e, cr);
+    if (e.format == FMT_JPG) {
+        int n = Number_Of(e.name);
+        if (Gen_Has(e.name, "victory")) return Dialog_Victory(e, c);
+        if (Gen_Has(e.name, "city_")) return Dialog_City(e, c, n);
+        return Dialog_HelpPage(e, c, n);
+    }
     if (Gen_Has(e.name, "_btn_")) return Dialog_Button(e, c);
     Dialog_Skin(e, c, Skin_Of(e.name));
 }

@@ -23,9 +23,10 @@ double Far_Ridge(double x) {
 double Mid_Ridge(double x) {
     return 360 - 55 * Gen_Fbm(x / 150, 4.5, 4, 42) + 18 * std::exp(-std::pow((x - 360) / 120, 2));
 }
-// The near hills: the castle hill on the left, a low bank in the middle, a rise on the right.
+// The near hills: the castle hill on the left, flat-topped under the whole castle, a low bank
+// in the middle, a rise on the right.
 double Near_Ridge(double x) {
-    double castle = 250 * std::exp(-std::pow((x - 175) / 120, 2));
+    double castle = 248 * std::exp(-std::pow((x - 190) / 150, 4));
     double right = 110 * std::exp(-std::pow((x - 760) / 150, 2));
     return 478 - castle - right - 10 * Gen_Fbm(x / 60, 7.5, 3, 43);
 }
@@ -142,14 +143,8 @@ void Castle(cairo_t* cr, bool festive) {
     Gen_SetColor(cr, {0.25, 0.2, 0.15});
     cairo_stroke(cr);
     Gen_Sphere(cr, 184, 107.5, 1.8, {0.95, 0.8, 0.35});
-    cairo_rectangle(cr, 120, 244, 145, 30); // the castle's foot fades into the hill
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 240, 0, 262);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.28, 0.4, 0.2, 0);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.28, 0.4, 0.2, 1);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
 }
+
 } // namespace
 
 void Menu_Landscape(Gen_Canvas& c, bool festive) {
@@ -161,6 +156,16 @@ void Menu_Landscape(Gen_Canvas& c, bool festive) {
         return Above(x, y, l);
     });
     Castle(c.cr, festive);
+    // The castle's foot fades into the grass of its hill.
+    Gen_Mask foot(c.w, c.h);
+    cairo_pattern_t* fade = cairo_pattern_create_linear(0, 232, 0, 256);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 1, 1, 1, 0);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 1, 1, 1, 1);
+    cairo_rectangle(foot.cr, 110, 228, 170, 40);
+    cairo_set_source(foot.cr, fade);
+    cairo_fill(foot.cr);
+    cairo_pattern_destroy(fade);
+    Gen_PaintMasked(c, foot, [&](double x, double y) { return Meadow(x, y, Near_Ridge(x), l); });
     cairo_pattern_t* v = cairo_pattern_create_radial(400, 300, 250, 400, 300, 560);
     cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
     cairo_pattern_add_color_stop_rgba(v, 1, 0.05, 0.02, 0.1, 0.45);

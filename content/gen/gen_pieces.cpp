@@ -1,10 +1,11 @@
-// Art of the pearl modifiers, the coin and artefact items and the treasures; the pearl images
+// Art of the pearl modifiers, the coin and artefact items and the treasure icons; the pearl images
 // themselves are drawn by gen_pearls.cpp.
 #include <cmath>
 #include <cstring>
 #include <vector>
 #include <algorithm>
 #include <string>
+#include "content/gen/gen_dialog_art.h"
 #include "content/gen/gen_groups.h"
 #include "content/gen/gen_pearls.h"
 
@@ -359,8 +360,6 @@ void Gen_DrawPieces(const Manifest_Entry& e, Gen_Canvas& c) {
     }
     if (Gen_Has(e.name, "/items/")) return Draw_Item(e, c);
     int t = Index_Of(e.name, treasures, 5);
-    if (Gen_Has(e.name, "dlg_"))
-        Treasure(c.cr, e.frame_w / 2.0, 200, 160, t);
-    else
-        Treasure(c.cr, e.frame_w / 2.0, e.frame_h / 2.0, e.frame_w, t);
+    if (Gen_Has(e.name, "dlg_")) return Dialog_Treasure(e, c, t);
+    Treasure(c.cr, e.frame_w / 2.0, e.frame_h / 2.0, e.frame_w, t);
 }

@@ -58,5 +58,20 @@ void Tut_Halo(cairo_t* cr, double x, double y, Gen_Rgb c, double r = kTutR);
 // A caption such as "x2" in the game's font.
 void Tut_Label(cairo_t* cr, double x, double y, double size, const char* text, Gen_Rgb c);
 
+// Where a pearl of a chain lies: its centre and heading.
+struct Tut_Placed {
+    double x, y, turn;
+};
+// Lays pearls of `colors` along the track from arc length s0, touching, the first nearest the
+// start (a colour below -1 leaves a gap), with the emblems of `mods` (-1 none); returns where
+// each one lies.
+std::vector<Tut_Placed> Tut_ChainOf(Tut_Kit& kit, const Tut_Track& t, double s0,
+                                    const std::vector<int>& colors, const std::vector<int>& mods = {});
+// The win gauge: a gold-rimmed bar at (x, y), w wide, filled to `fill` (0..1) with a glow at
+// its front.
+void Tut_Gauge(cairo_t* cr, double x, double y, double w, double fill);
+// Sparkles that mark a shot's or a beam's way from (x0, y0) to (x1, y1).
+void Tut_Trail(cairo_t* cr, double x0, double y0, double x1, double y1, Gen_Rgb c, int n);
+
 // Draws the scene of hint `id` into the card's area; false when the id has no picture.
 bool Tut_DrawScene(Tut_Kit& kit, int id, double x, double y, double w, double h);

@@ -5,25 +5,12 @@
 #include "content/gen/gen_groups.h"
 #include "content/gen/gen_tutorial_art_kit.h"
 
-namespace {
-const Gen_Rgb kGreen = {0.45, 1, 0.4}, kGold = {1, 0.82, 0.3}, kIce = {0.7, 0.9, 1}, kFire = {1, 0.55, 0.1};
-
-struct Frame {
-    double x, y, w, h;
-    double X(double u) const { return x + u * w; }
-    double Y(double v) const { return y + v * h; }
-};
-
-struct Placed {
-    double x, y, turn;
-};
-
 // Pearls of `colors` along the track from arc length s0, touching, the first nearest the start.
-std::vector<Placed> Chain_Of(Tut_Kit& kit, const Tut_Track& t, double s0, const std::vector<int>& colors,
-                             const std::vector<int>& mods = {}) {
-    std::vector<Placed> at;
+std::vector<Tut_Placed> Tut_ChainOf(Tut_Kit& kit, const Tut_Track& t, double s0,
+                                    const std::vector<int>& colors, const std::vector<int>& mods) {
+    std::vector<Tut_Placed> at;
     for (size_t i = 0; i < colors.size(); ++i) {
-        Placed p;
+        Tut_Placed p;
         t.At(s0 + i * 2 * kTutR, p.x, p.y, p.turn);
         at.push_back(p);
     }
@@ -36,18 +23,41 @@ std::vector<Placed> Chain_Of(Tut_Kit& kit, const Tut_Track& t, double s0, const 
 }
 
 // Sparkles that mark a shot's or a beam's way.
-void Trail(cairo_t* cr, double x0, double y0, double x1, double y1, Gen_Rgb c, int n) {
+void Tut_Trail(cairo_t* cr, double x0, double y0, double x1, double y1, Gen_Rgb c, int n) {
     for (int i = 0; i < n; ++i) {
         double t = static_cast<double>(i) / n;
         Gen_Glow(cr, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, 2 + 5 * t, c, 0.25 + 0.6 * t);
     }
 }
 
+void Tut_Gauge(cairo_t* cr, double x, double y, double w, double fill) {
+    const double h = 12;
+    Gen_RoundRectPath(cr, x, y, w, h, 6);
+    Gen_SetColor(cr, {0.12, 0.08, 0.05});
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 2);
+    Gen_SetColor(cr, {1, 0.82, 0.3});
+    cairo_stroke(cr);
+    Gen_RoundRectPath(cr, x + 2.5, y + 2.5, (w - 5) * fill, h - 5, 3.5);
+    Gen_SetColor(cr, {0.3, 0.9, 0.45});
+    cairo_fill(cr);
+    Gen_Glow(cr, x + (w - 5) * fill, y + h / 2, 14, {0.7, 1, 0.7}, 0.9);
+}
+
+namespace {
+const Gen_Rgb kGreen = {0.45, 1, 0.4}, kGold = {1, 0.82, 0.3}, kIce = {0.7, 0.9, 1}, kFire = {1, 0.55, 0.1};
+
+struct Frame {
+    double x, y, w, h;
+    double X(double u) const { return x + u * w; }
+    double Y(double v) const { return y + v * h; }
+};
+
 void Reverse(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 0);
     Tut_Track t(f.X(-0.1), f.Y(0.78), f.X(0.3), f.Y(0.95), f.X(0.7), f.Y(0.55), f.X(1.1), f.Y(0.72));
     Tut_Groove(k.cr, t, 0);
-    auto at = Chain_Of(k, t, 14, {1, 0, 4, 4, 4, 5, 3, 0}, {-1, -1, -1, 1, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 14, {1, 0, 4, 4, 4, 5, 3, 0}, {-1, -1, -1, 1, -1, -1, -1, -1});
     for (int i = 2; i <= 4; ++i)
         Tut_Halo(k.cr, at[i].x, at[i].y, Gen_PearlColor(4));
     k.Emblem(1, at[3].x, at[3].y);
@@ -58,7 +68,7 @@ void Joker(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 4);
     Tut_Track t(f.X(-0.1), f.Y(0.55), f.X(0.3), f.Y(0.35), f.X(0.7), f.Y(0.75), f.X(1.1), f.Y(0.5));
     Tut_Groove(k.cr, t, 4);
-    auto at = Chain_Of(k, t, 12, {3, 0, 0, 18, 4, 4, 1, 5});
+    auto at = Tut_ChainOf(k, t, 12, {3, 0, 0, 18, 4, 4, 1, 5});
     for (int i = 1; i <= 5; ++i)
         Tut_Halo(k.cr, at[i].x, at[i].y, i < 3 ? Gen_PearlColor(0) : i > 3 ? Gen_PearlColor(4) : kGold);
     k.Pearl(18, at[3].x, at[3].y, at[3].turn);
@@ -72,7 +82,7 @@ void Hammer_Ready(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 0);
     Tut_Track t(f.X(-0.1), f.Y(0.85), f.X(0.3), f.Y(0.7), f.X(0.6), f.Y(0.95), f.X(1.1), f.Y(0.8));
     Tut_Groove(k.cr, t, 0);
-    auto at = Chain_Of(k, t, 10, {2, 5, 5, 5, 0, 3, 1, 4});
+    auto at = Tut_ChainOf(k, t, 10, {2, 5, 5, 5, 0, 3, 1, 4});
     for (int i = 1; i <= 3; ++i)
         k.Burst(5, at[i].x, at[i].y, 3 + i, 0.45);
     // The interface corner with the hammer's round button.
@@ -86,7 +96,7 @@ void Hammer_Ready(Tut_Kit& k, const Frame& f) {
     cairo_fill(k.cr);
     Gen_Ring(k.cr, hx, hy, 21, 3, kGold, 1);
     k.Get(".\\Images\\Hammer\\hammer1.png").Draw(k.cr, 0, hx, hy, 0.62);
-    Trail(k.cr, at[2].x, at[2].y - 10, hx - 18, hy + 12, {1, 0.9, 0.4}, 9);
+    Tut_Trail(k.cr, at[2].x, at[2].y - 10, hx - 18, hy + 12, {1, 0.9, 0.4}, 9);
     Tut_Arrow(k.cr, f.X(0.3), f.Y(0.22), hx - 28, hy - 2, kGold, 5);
 }
 
@@ -94,9 +104,9 @@ void Freeze(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 2);
     Tut_Track t(f.X(-0.1), f.Y(0.7), f.X(0.3), f.Y(0.3), f.X(0.7), f.Y(0.9), f.X(1.1), f.Y(0.45));
     Tut_Groove(k.cr, t, 2);
-    auto at = Chain_Of(k, t, 10, {4, 0, 0, 0, 2, 5, 1, 3}, {-1, -1, 3, -1, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 10, {4, 0, 0, 0, 2, 5, 1, 3}, {-1, -1, 3, -1, -1, -1, -1, -1});
     k.Get(".\\images\\FX\\FX_Pause.png").Draw(k.cr, 0, f.X(0.55), f.Y(0.55), 0.9, 0.3, 0.5, true);
-    for (const Placed& p : at) { // a glaze of frost over every pearl
+    for (const Tut_Placed& p : at) { // a glaze of frost over every pearl
         Gen_Glow(k.cr, p.x, p.y, kTutR * 1.2, kIce, 0.35);
         Gen_Star(k.cr, p.x + 5, p.y - 5, 3.5, 0.8, 4, 0.4, {1, 1, 1}, 0.9);
     }
@@ -111,7 +121,7 @@ void Hammer_Strike(Tut_Kit& k, const Frame& f, int level) {
     Tut_Groove(k.cr, t, 0);
     std::vector<int> colors =
         level == 3 ? std::vector<int>{4, 1, 4, 0, 4, 5, 4, 2} : std::vector<int>{1, 3, 0, 4, 2, 5, 0, 3};
-    auto at = Chain_Of(k, t, 10, colors);
+    auto at = Tut_ChainOf(k, t, 10, colors);
     int hit = level == 3 ? 4 : 3;
     for (size_t i = 0; i < at.size(); ++i) {
         bool gone = level == 1   ? static_cast<int>(i) == hit
@@ -134,7 +144,7 @@ void Fireball(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 3);
     Tut_Track t(f.X(-0.1), f.Y(0.3), f.X(0.3), f.Y(0.15), f.X(0.7), f.Y(0.45), f.X(1.1), f.Y(0.25));
     Tut_Groove(k.cr, t, 3);
-    auto at = Chain_Of(k, t, 8, {0, 5, 5, 5, 1, 2, 4, 0}, {-1, -1, 5, -1, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 8, {0, 5, 5, 5, 1, 2, 4, 0}, {-1, -1, 5, -1, -1, -1, -1, -1});
     for (int i = 1; i <= 3; ++i)
         Tut_Halo(k.cr, at[i].x, at[i].y, Gen_PearlColor(5));
     k.Emblem(5, at[2].x, at[2].y);
@@ -153,8 +163,8 @@ void Area_Bomb(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 0);
     Tut_Track t(f.X(-0.1), f.Y(0.6), f.X(0.3), f.Y(0.35), f.X(0.7), f.Y(0.85), f.X(1.1), f.Y(0.55));
     Tut_Groove(k.cr, t, 0);
-    auto at = Chain_Of(k, t, 8, {5, 1, 0, 4, 4, 4, 2, 3}, {-1, -1, -1, -1, 9, -1, -1, -1});
-    const Placed& b = at[4];
+    auto at = Tut_ChainOf(k, t, 8, {5, 1, 0, 4, 4, 4, 2, 3}, {-1, -1, -1, -1, 9, -1, -1, -1});
+    const Tut_Placed& b = at[4];
     for (size_t i = 1; i <= 7; ++i)
         if (std::hypot(at[i].x - b.x, at[i].y - b.y) < 60)
             k.Burst(i >= 3 && i <= 5 ? 4 : 1, at[i].x, at[i].y, 5, 0.5);
@@ -168,9 +178,9 @@ void Precision(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 1);
     Tut_Track t(f.X(-0.1), f.Y(0.25), f.X(0.3), f.Y(0.1), f.X(0.7), f.Y(0.4), f.X(1.1), f.Y(0.2));
     Tut_Groove(k.cr, t, 1);
-    auto at = Chain_Of(k, t, 8, {3, 2, 0, 0, 5, 1, 1, 4}, {-1, -1, -1, 0, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 8, {3, 2, 0, 0, 5, 1, 1, 4}, {-1, -1, -1, 0, -1, -1, -1, -1});
     double gx = f.X(0.5), gy = f.Y(0.85);
-    const Placed& aim = at[5];
+    const Tut_Placed& aim = at[5];
     double a = std::atan2(aim.y - gy, aim.x - gx);
     k.Get("./images/pieces/mods/mod_precision_circle.png").Draw(k.cr, 0, gx, gy, 0.45, 0, 0.9, true);
     const Tut_Sprite& dot = k.Get("./images/pieces/mods/mod_precision_part.png");
@@ -189,7 +199,7 @@ void Flame_Orb(Tut_Kit& k, const Frame& f) {
     double hx, hy, ht;
     t.At(t.Length() - 1, hx, hy, ht);
     Tut_Hole(k.cr, hx, hy, 3);
-    auto at = Chain_Of(k, t, 4, {0, 1, 4, 2, 5, 0, 3}, {-1, -1, -1, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 4, {0, 1, 4, 2, 5, 0, 3}, {-1, -1, -1, -1, -1, -1, -1});
     for (int i = 3; i <= 6; ++i)
         k.Burst(i % 2 ? 3 : 4, at[i].x, at[i].y, 2 + i, 0.45);
     double ox, oy, ot;
@@ -210,7 +220,7 @@ void Coin(Tut_Kit& k, const Frame& f) {
         Gen_Star(k.cr, cx + 24 * std::cos(r * 1.05), cy + 24 * std::sin(r * 1.05), 4.5, 1, 4, 0, {1, 1, 0.8},
                  0.9);
     double sx = gx + (cx - gx) * 0.68, sy = gy + (cy - gy) * 0.68;
-    Trail(k.cr, gx + 18 * std::cos(a), gy + 18 * std::sin(a), sx, sy, {1, 1, 0.9}, 8);
+    Tut_Trail(k.cr, gx + 18 * std::cos(a), gy + 18 * std::sin(a), sx, sy, {1, 1, 0.9}, 8);
     k.Pearl(0, sx, sy, a);
     k.Gun(gx, gy, a, 4, 5, 0.4);
 }
@@ -219,20 +229,11 @@ void Artefact(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 4);
     // The win gauge, filling up.
     double bx = f.X(0.12), by = f.Y(0.12), bw = f.w * 0.76, bh = 12;
-    Gen_RoundRectPath(k.cr, bx, by, bw, bh, 6);
-    Gen_SetColor(k.cr, {0.12, 0.08, 0.05});
-    cairo_fill_preserve(k.cr);
-    cairo_set_line_width(k.cr, 2);
-    Gen_SetColor(k.cr, kGold);
-    cairo_stroke(k.cr);
-    Gen_RoundRectPath(k.cr, bx + 2.5, by + 2.5, (bw - 5) * 0.72, bh - 5, 3.5);
-    Gen_SetColor(k.cr, {0.3, 0.9, 0.45});
-    cairo_fill(k.cr);
-    Gen_Glow(k.cr, bx + (bw - 5) * 0.72, by + bh / 2, 14, {0.7, 1, 0.7}, 0.9);
+    Tut_Gauge(k.cr, bx, by, bw, 0.72);
     double ix = f.X(0.42), iy = f.Y(0.66);
     Gen_Glow(k.cr, ix, iy, 34, {0.5, 1, 0.6}, 0.6);
     k.Get("./images/items/item_04.png").Draw(k.cr, 0, ix, iy, 0.9);
-    Trail(k.cr, ix + 10, iy - 20, bx + (bw - 5) * 0.7, by + bh + 4, {0.7, 1, 0.7}, 9);
+    Tut_Trail(k.cr, ix + 10, iy - 20, bx + (bw - 5) * 0.7, by + bh + 4, {0.7, 1, 0.7}, 9);
     Tut_Arrow(k.cr, ix + 26, iy - 6, bx + bw * 0.84, by + bh + 10, {0.5, 1, 0.55}, 4);
 }
 
@@ -240,13 +241,13 @@ void Stardust(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 2);
     Tut_Track t(f.X(-0.1), f.Y(0.8), f.X(0.3), f.Y(0.5), f.X(0.7), f.Y(0.95), f.X(1.1), f.Y(0.6));
     Tut_Groove(k.cr, t, 2);
-    auto at = Chain_Of(k, t, 8, {1, 0, 0, 0, 3, 5, 4, 2}, {-1, -1, 2, -1, -1, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 8, {1, 0, 0, 0, 3, 5, 4, 2}, {-1, -1, 2, -1, -1, -1, -1, -1});
     for (int i = 1; i <= 3; ++i)
         Tut_Halo(k.cr, at[i].x, at[i].y, Gen_PearlColor(0));
     k.Emblem(2, at[2].x, at[2].y);
     const Tut_Sprite& star = k.Get(".\\images\\FX\\FX_Random_Bomb.png");
     for (int i : {0, 5, 7}) {
-        Trail(k.cr, at[2].x, at[2].y - 14, at[i].x, at[i].y - 30, {1, 0.95, 0.6}, 8);
+        Tut_Trail(k.cr, at[2].x, at[2].y - 14, at[i].x, at[i].y - 30, {1, 0.95, 0.6}, 8);
         k.Burst(at[i].x > at[2].x ? 4 : 1, at[i].x, at[i].y, 4, 0.42);
         star.Draw(k.cr, 8, at[i].x, at[i].y - 14, 0.5, 0, 1, true);
     }
@@ -256,7 +257,7 @@ void Chained(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 0);
     Tut_Track t(f.X(-0.1), f.Y(0.7), f.X(0.3), f.Y(0.5), f.X(0.7), f.Y(0.9), f.X(1.1), f.Y(0.6));
     Tut_Groove(k.cr, t, 0);
-    auto at = Chain_Of(k, t, 8, {5, 2, 2, 2, 0, 1, 3, 4}, {-1, -1, -1, 6, 6, -1, -1, -1});
+    auto at = Tut_ChainOf(k, t, 8, {5, 2, 2, 2, 0, 1, 3, 4}, {-1, -1, -1, 6, 6, -1, -1, -1});
     // Big: the chained pearl, whose first match only breaks the chain.
     double cx = f.X(0.5), cy = f.Y(0.3);
     Gen_Glow(k.cr, cx, cy, 34, {0.9, 0.9, 1}, 0.4);
@@ -269,7 +270,7 @@ void Score(Tut_Kit& k, const Frame& f) {
     Tut_Card(k.cr, f.x, f.y, f.w, f.h, 4);
     Tut_Track t(f.X(-0.1), f.Y(0.85), f.X(0.3), f.Y(0.7), f.X(0.7), f.Y(1.0), f.X(1.1), f.Y(0.8));
     Tut_Groove(k.cr, t, 4);
-    Chain_Of(k, t, 8, {0, 3, 3, 5, 1, 4, 2, 0}, {-1, 7, -1, -1, -1, 8, -1, -1});
+    Tut_ChainOf(k, t, 8, {0, 3, 3, 5, 1, 4, 2, 0}, {-1, 7, -1, -1, -1, 8, -1, -1});
     const struct {
         double u;
         int color, kind;
