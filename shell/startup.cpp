@@ -13,7 +13,10 @@
 #include "gui/modal.h"
 #include "gui/dialog.h"
 #include "gui/main_menu.h"
-#include "gui/map_standin.h"
+#include "gui/map.h"
+#include "gui/credits_dialog.h"
+#include "gui/options_dialog.h"
+#include "gui/player_dialog.h"
 #include "gui/msg_boxes.h"
 #include "gui/picture_dialogs.h"
 #include "play/fx_calls.h"
@@ -100,6 +103,10 @@ void Images_LoadAll() {
     Dialogs_Load();
     PictureDialogs_Load();
     MainMenu_Load();
+    PlayerDialog_Load();
+    CreditsDialog_Load();
+    OptionsDialog_Load();
+    Map_Load();
 }
 
 void Store_Window_Mode(int windowed) { Config_SetValue("WINDOWED_MODE", std::to_string(windowed)); }
@@ -155,7 +162,7 @@ bool App_Boot(const App_Options& o) {
     Music_Play(0);
     // 16. The screens; the main menu is entered (or, from the command line, a match at a level).
     MainMenu_Register();
-    Map_StandIn_Register();
+    Map_Register();
     InGame_Register();
     Shooting_InstallHooks();
     if (o.level > 0)
