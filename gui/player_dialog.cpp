@@ -40,6 +40,7 @@ struct Player_Window {
     int kept_slot = -1;    // what the name-in-use box hands back
     std::string kept_caption;
     int kept_selected = -1; // what the user-deleted box hands back
+    int restore = -1;       // a hand-back the next set-up must apply again (-1 none)
 };
 Player_Window g;
 
@@ -152,14 +153,19 @@ void Build() {
     }
 }
 
+void Apply_Restore(int name_in_use);
+
 void Setup() {
     for (int slot = 0; slot < kPlayerSlots; ++slot)
         if (GUIBtn* e = Entry(slot)) e->caption = Name_Shown(PlayerNames[slot]);
     Select_Only(Player());
     g.editing = -1;
+    if (g.restore >= 0) Apply_Restore(g.restore);
+    g.restore = -1;
 }
 
 void Update() {
+    g.restore = -1;
     g.replaced = false;
     if (g.editing < 0) {
         if (Key_Hit(VK_ESCAPE)) return Menu_Up(nullptr);
@@ -185,7 +191,7 @@ void Draw() {
     NameEdit_DrawCursor(g.edit, e->caption, kEntryFont, x, y);
 }
 
-void Restore(int name_in_use) {
+void Apply_Restore(int name_in_use) {
     if (name_in_use) {
         GUIBtn* e = Entry(g.kept_slot);
         if (!e) return;
@@ -195,6 +201,12 @@ void Restore(int name_in_use) {
     } else if (g.kept_selected >= 0) {
         Select_Only(g.kept_selected);
     }
+}
+// The boxes reopen the window from inside their own update, so its set-up may still be to come:
+// the hand-back is applied now and once more by that set-up.
+void Restore(int name_in_use) {
+    Apply_Restore(name_in_use);
+    g.restore = name_in_use;
 }
 } // namespace
 
