@@ -2,6 +2,7 @@
 #include "gui/name_edit.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
+#include "gui/modal.h"
 #include "shell/app_state.h"
 #include "shell/fonts.h"
 #include "shell/utf8.h"
@@ -43,15 +44,15 @@ bool Keys(Name_Edit& e, std::string& text, const Name_Edit_Calls& calls) {
         e.cursor = 0;
     } else if (Key_Hit(VK_BACK)) {
         if (e.cursor > 0 && !text.empty()) Erase_At(text, --e.cursor);
-        Keys_Flush();
+        Keys_FlushPresses();
     } else if (Key_Hit(VK_DELETE)) {
         if (e.cursor < len && !text.empty()) Erase_At(text, e.cursor);
-        Keys_Flush();
+        Keys_FlushPresses();
     } else if (Key_Hit(VK_TAB)) {
-        Keys_Flush();
+        Keys_FlushPresses();
     } else if (Key_Hit(VK_RETURN)) {
         if (!text.empty() && calls.on_enter) calls.on_enter();
-        Keys_Flush();
+        Keys_FlushPresses();
     } else {
         return false;
     }
@@ -75,7 +76,7 @@ void NameEdit_Start(Name_Edit& e, const std::string& text) {
     e.cursor = Length(text);
     e.blink = NAME_EDIT_BLINK_MS;
     e.visible = 0;
-    Keys_Flush();
+    Keys_FlushPresses();
 }
 
 void NameEdit_Frame(Name_Edit& e, std::string& text, const Name_Edit_Calls& calls) {
@@ -85,7 +86,7 @@ void NameEdit_Frame(Name_Edit& e, std::string& text, const Name_Edit_Calls& call
     if (e.cursor < 0) e.cursor = 0;
     if (!Keys(e, text, calls) && Key_Hit(VK_ESCAPE)) {
         if (calls.on_escape) calls.on_escape();
-        Keys_Flush();
+        Keys_FlushPresses();
         return;
     }
     Type(e, text);

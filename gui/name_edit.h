@@ -23,7 +23,8 @@ struct Name_Edit_Calls {
     void (*on_each_frame)() = nullptr;
 };
 
-// Editing begins: cursor at the end, cursor hidden for the first half period, keyboard flushed.
+// Editing begins: cursor at the end, cursor hidden for the first half period, key presses and
+// typed characters dropped (held keys stay held, as everywhere in the dialogs).
 void NameEdit_Start(Name_Edit& e, const std::string& text);
 // One frame of keys and typing on text (the first matching key only), then the blink.
 void NameEdit_Frame(Name_Edit& e, std::string& text, const Name_Edit_Calls& calls);
