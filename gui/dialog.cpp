@@ -1,5 +1,6 @@
 // Dialog skins, the shared button list and the text placement helpers.
 #include "gui/dialog.h"
+#include "gui/gui_focus.h"
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "gui/gui_factories.h"
@@ -56,6 +57,7 @@ void Dlg_Centre(int w, int h) {
 
 void Dlg_Begin(int skin) {
     Dlg.buttons.Clear();
+    Dlg.focus_keys = FOCUS_ALL_KEYS;
     Dlg_Centre(Dlg_W(skin), Dlg_H(skin));
 }
 

@@ -27,6 +27,10 @@ struct Dlg_State {
     int x = 0, y = 0;   // origin: top-left of the background
     int msg_font = 0;   // fitted message font
     int title_font = 0; // fitted title font
+    // Keys that move the keyboard focus ring over `buttons` (gui_focus.h). Dlg_Begin sets all
+    // of them; a dialog with a text field keeps Left/Right and Tab for its cursor by setting
+    // FOCUS_UP_DOWN after Dlg_Begin.
+    int focus_keys = 0;
 };
 extern Dlg_State Dlg;
 

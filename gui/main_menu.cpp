@@ -6,6 +6,7 @@
 #include "engine/sound.h"
 #include "gui/dialog.h"
 #include "gui/gui_factories.h"
+#include "gui/gui_focus.h"
 #include "gui/gui_list.h"
 #include "gui/gui_text.h"
 #include "gui/later_hooks.h"
@@ -94,6 +95,8 @@ void Build_Buttons() {
 
 void Input() {
     if (Modal_Active()) return;
+    GUI_Focus_Keys(g.buttons);
+    if (Modal_Active()) return;
     if (Key_Hit(VK_ESCAPE))
         Dlg_OpenQuit();
     else if (Key_Hit(VK_RETURN))
@@ -173,6 +176,7 @@ void MainMenu_Frame() {
     if (!Modal_Active()) {
         Gfx_DrawImage(g.panel, kPanelX, kPanelY, 0);
         g.buttons.Draw_All();
+        GUI_Focus_Draw(g.buttons);
     }
     Draw_Logo();
 }

@@ -4,6 +4,7 @@
 #include "engine/gfx.h"
 #include "engine/input.h"
 #include "gui/dialog.h"
+#include "gui/gui_focus.h"
 #include "gui/later_hooks.h"
 #include "gui/main_menu.h"
 #include "gui/modal.h"
@@ -105,6 +106,7 @@ void Welcome_Setup() {
     g.name.clear();
     NameEdit_Start(g.edit, g.name);
     Dlg_Begin(DLG2);
+    Dlg.focus_keys = FOCUS_UP_DOWN; // the name field reads what it types
     Dlg.title_font = Font_Fit(TxtTitles[5], 8, Dlg_W(DLG2) - 110, 40);
     Dlg_Button(kContinue, kSingleX, kSingleY, Welcome_Continue, 6);
 }

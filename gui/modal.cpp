@@ -2,6 +2,8 @@
 // that callback has returned.
 #include "gui/modal.h"
 #include "engine/input.h"
+#include "gui/dialog.h"
+#include "gui/gui_focus.h"
 #include "play/pointer.h"
 #include "shell/app_hooks.h"
 
@@ -63,12 +65,17 @@ void Modal_Close() {
 
 void Modal_Update() {
     if (!g_slot.active) return;
+    // The focus keys go first: Enter on a focused button presses that button, not the
+    // dialog's own default.
+    GUI_Focus_Keys(Dlg.buttons, Dlg.focus_keys);
     Run_Callback(g_slot.update);
     if (g_slot.swallow == 1) Input_Swallow();
 }
 
 void Modal_Draw() {
-    if (g_slot.active) Run_Callback(g_slot.draw);
+    if (!g_slot.active) return;
+    Run_Callback(g_slot.draw);
+    if (g_slot.active) GUI_Focus_Draw(Dlg.buttons);
 }
 
 // Key presses and typed characters go, but keys still held stay held: Ctrl+Esc and Ctrl+I
