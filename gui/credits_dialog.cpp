@@ -4,6 +4,7 @@
 #include "engine/gfx.h"
 #include "gui/dialog.h"
 #include "gui/gui_factories.h"
+#include "gui/gui_focus.h"
 #include "gui/gui_list.h"
 #include "gui/later_hooks.h"
 #include "gui/modal.h"
@@ -25,7 +26,6 @@ constexpr int kOffsetX = 10, kOffsetY = 41;
 struct Credits_Window {
     TImage* bg = nullptr;
     TImage* studio = nullptr;
-    GUI_List buttons;
     int x = 0, y = 0;
     std::string version;
 };
@@ -39,12 +39,13 @@ void Back(GUIBtn*) {
 void Place() {
     g.x = ScreenCenterX - Gfx_ImageWidth(g.bg) / 2 + kOffsetX;
     g.y = ScreenCenterY - Gfx_ImageHeight(g.bg) / 2 + kOffsetY;
-    g.buttons.Clear();
-    g.buttons.Add(Large_Create(0, g.x + 122, g.y + 435, Back, TxtCreditsBack[0]));
+    Dlg.buttons.Clear();
+    Dlg.focus_keys = FOCUS_ALL_KEYS;
+    Dlg.buttons.Add(Large_Create(0, g.x + 122, g.y + 435, Back, TxtCreditsBack[0]));
 }
 
 void Update() {
-    g.buttons.Update_All();
+    Dlg.buttons.Update_All();
 }
 
 void Draw() {
@@ -59,7 +60,7 @@ void Draw() {
     Gfx_SetFont(nullptr);
     Gfx_SetColor(255, 255, 255);
     Gfx_DrawText(g.version, x + 50, y + Gfx_ImageHeight(g.bg) - Gfx_TextHeight() - 70);
-    g.buttons.Draw_All();
+    Dlg.buttons.Draw_All();
 }
 } // namespace
 
@@ -67,7 +68,6 @@ void CreditsDialog_Load() {
     g.bg = Gfx_LoadImage(Asset_Path(kDir + "dlg_credits_bg.png"));
     g.studio = Gfx_LoadImage(Asset_Path(kDir + "studio_logo.png"));
     g.version = std::string("Orbivale Version ") + Options_Version();
-    Place();
 }
 
 void CreditsDialog_Open() {

@@ -6,6 +6,7 @@
 #include "gui/credits_dialog.h"
 #include "gui/dialog.h"
 #include "gui/gui_factories.h"
+#include "gui/gui_focus.h"
 #include "gui/gui_list.h"
 #include "gui/later_hooks.h"
 #include "gui/modal.h"
@@ -37,7 +38,6 @@ const Slider_Info kSliders[3] = {
 
 struct Options_Window {
     TImage* bg = nullptr;
-    GUI_List buttons;
     int x = 0, y = 0;
 };
 Options_Window g;
@@ -46,7 +46,7 @@ int Player() {
     return CurrentPlayer >= 0 && CurrentPlayer < kPlayerSlots ? CurrentPlayer : 0;
 }
 GUIBtn* Find(int id) {
-    return g.buttons.Find(id);
+    return Dlg.buttons.Find(id);
 }
 const Slider_Info* Slider_Of(const GUIBtn* b) {
     for (const Slider_Info& s : kSliders)
@@ -103,16 +103,19 @@ void Help(GUIBtn*) {
     Dlg_OpenHelp(0, 0);
 }
 
+// The widgets go into the dialogs' shared list, so the keyboard focus ring walks them too.
 void Build() {
-    g.buttons.Clear();
-    g.buttons.Add(Large_Create(OPT_BTN_FULLSCREEN, 0, 0, Toggle_Fullscreen, TxtOptions[1]));
-    g.buttons.Add(Large_Create(OPT_BTN_HINTS, 0, 0, Toggle_Hints, TxtHintToggle[0]));
-    g.buttons.Add(Large_Create(OPT_BTN_MENU, 0, 0, Close, TxtOptions[0]));
-    g.buttons.Add(Opt_Small_Create(OPT_BTN_CREDITS, 0, 0, Credits));
-    g.buttons.Add(Opt_Small_Create(OPT_BTN_HELP, 0, 0, Help));
+    GUI_List& l = Dlg.buttons;
+    l.Clear();
+    Dlg.focus_keys = FOCUS_ALL_KEYS;
+    l.Add(Large_Create(OPT_BTN_FULLSCREEN, 0, 0, Toggle_Fullscreen, TxtOptions[1]));
+    l.Add(Large_Create(OPT_BTN_HINTS, 0, 0, Toggle_Hints, TxtHintToggle[0]));
+    l.Add(Large_Create(OPT_BTN_MENU, 0, 0, Close, TxtOptions[0]));
+    l.Add(Opt_Small_Create(OPT_BTN_CREDITS, 0, 0, Credits));
+    l.Add(Opt_Small_Create(OPT_BTN_HELP, 0, 0, Help));
     for (const Slider_Info& s : kSliders)
-        g.buttons.Add(Opt_Slider_Create(s.id, 0, 0, Slider_Store, Slider_Move));
-    GUIBtn* check = g.buttons.Add(Opt_Check_Create(OPT_CHECK_FULLSCREEN, 0, 0, nullptr));
+        l.Add(Opt_Slider_Create(s.id, 0, 0, Slider_Store, Slider_Move));
+    GUIBtn* check = l.Add(Opt_Check_Create(OPT_CHECK_FULLSCREEN, 0, 0, nullptr));
     check->states |= BTN_DISABLED;
 }
 
@@ -127,6 +130,7 @@ void Place(int id, int dx, int dy) {
 }
 
 void Setup() {
+    Build();
     g.x = ScreenCenterX - Gfx_ImageWidth(g.bg) / 2 + kOffsetX;
     g.y = ScreenCenterY - Gfx_ImageHeight(g.bg) / 2 + kOffsetY;
     Place(OPT_BTN_FULLSCREEN, 140, 325);
@@ -152,19 +156,18 @@ void Setup() {
 
 void Update() {
     if (Key_Hit(VK_ESCAPE)) return Close(nullptr);
-    g.buttons.Update_All();
+    Dlg.buttons.Update_All();
 }
 
 void Draw() {
     Dlg_Plain(BLEND_ALPHA);
     Gfx_DrawImage(g.bg, static_cast<float>(g.x), static_cast<float>(g.y), 0);
-    g.buttons.Draw_All();
+    Dlg.buttons.Draw_All();
 }
 } // namespace
 
 void OptionsDialog_Load() {
     g.bg = Gfx_LoadImage(Asset_Path(".\\images\\mainmenu\\dlg_options\\dlg_options_bg" + LanguageSuffix + ".png"));
-    Build();
     Later.open_options = OptionsDialog_Open;
 }
 
@@ -173,5 +176,5 @@ void OptionsDialog_Open() {
 }
 
 GUIBtn* OptionsDialog_Button(int id) {
-    return g.buttons.Find(id);
+    return Dlg.buttons.Find(id);
 }

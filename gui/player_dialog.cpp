@@ -6,6 +6,7 @@
 #include "engine/sound.h"
 #include "gui/dialog.h"
 #include "gui/gui_factories.h"
+#include "gui/gui_focus.h"
 #include "gui/gui_list.h"
 #include "gui/gui_text.h"
 #include "gui/later_hooks.h"
@@ -30,7 +31,6 @@ const int kProgressSections[] = {0, 1, 2, 3, 4, 9, 10, 11};
 
 struct Player_Window {
     TImage* bg = nullptr;
-    GUI_List buttons;
     int x = 0, y = 0;
     int editing = -1; // slot being renamed
     int selected = -1;
@@ -48,11 +48,11 @@ int Player() {
     return CurrentPlayer >= 0 && CurrentPlayer < kPlayerSlots ? CurrentPlayer : 0;
 }
 GUIBtn* Entry(int slot) {
-    return slot >= 0 && slot < kPlayerSlots ? g.buttons.Find(PLR_ENTRY_FIRST + slot) : nullptr;
+    return slot >= 0 && slot < kPlayerSlots ? Dlg.buttons.Find(PLR_ENTRY_FIRST + slot) : nullptr;
 }
 
 void Select_Only(int slot) {
-    for (auto& b : g.buttons.items)
+    for (auto& b : Dlg.buttons.items)
         b->states &= ~BTN_SELECTED;
     if (GUIBtn* e = Entry(slot)) e->states |= BTN_SELECTED;
     g.selected = slot;
@@ -69,7 +69,7 @@ void Start_Edit(int slot) {
 void Validate() {
     GUIBtn* e = Entry(g.editing);
     g.name_valid = 1;
-    for (auto& b : g.buttons.items)
+    for (auto& b : Dlg.buttons.items)
         if (e && b.get() != e && b->caption == e->caption) g.name_valid = 0;
 }
 
@@ -137,11 +137,14 @@ void Delete_Up(GUIBtn*) {
     if (GUIBtn* e = Entry(p)) e->caption = PlayerNames[p];
 }
 
+// The widgets go into the dialogs' shared list, so the keyboard focus ring walks them too; the
+// name field keeps Left, Right and Tab for its cursor.
 void Build() {
-    g.buttons.Clear();
-    g.buttons.Add(Large_Create(PLR_BTN_PLAY, g.x + 273, g.y + 396, Play_Up, TxtPlayers[0]));
-    g.buttons.Add(Large_Create(PLR_BTN_MENU, g.x + 70, g.y + 396, Menu_Up, TxtPlayers[1]));
-    g.buttons.Add(Large_Create(PLR_BTN_DELETE, g.x + 172, g.y + 450, Delete_Up, TxtPlayers[2]));
+    Dlg.buttons.Clear();
+    Dlg.focus_keys = FOCUS_UP_DOWN;
+    Dlg.buttons.Add(Large_Create(PLR_BTN_PLAY, g.x + 273, g.y + 396, Play_Up, TxtPlayers[0]));
+    Dlg.buttons.Add(Large_Create(PLR_BTN_MENU, g.x + 70, g.y + 396, Menu_Up, TxtPlayers[1]));
+    Dlg.buttons.Add(Large_Create(PLR_BTN_DELETE, g.x + 172, g.y + 450, Delete_Up, TxtPlayers[2]));
     GUI_Shared.player_up = Entry_Up;
     for (int slot = 0; slot < kPlayerSlots; ++slot) {
         int dx = slot < 5 ? 43 : 274, dy = 78 + 59 * (slot % 5);
@@ -149,13 +152,14 @@ void Build() {
         TImage* hov = e->img_hovered.img;
         int w = hov ? Gfx_ImageWidth(hov) : 203, h = hov ? Gfx_ImageHeight(hov) : 49;
         e->SetInfo_Caption("", GUI_Font(kEntryFont), 215, 245, 255, BTN_STYLE_CAPTION, w / 2, h / 2);
-        g.buttons.Add(std::move(e));
+        Dlg.buttons.Add(std::move(e));
     }
 }
 
 void Apply_Restore(int name_in_use);
 
 void Setup() {
+    Build();
     for (int slot = 0; slot < kPlayerSlots; ++slot)
         if (GUIBtn* e = Entry(slot)) e->caption = Name_Shown(PlayerNames[slot]);
     Select_Only(Player());
@@ -176,13 +180,13 @@ void Update() {
         calls.on_each_frame = Validate;
         NameEdit_Frame(g.edit, e->caption, calls);
     }
-    if (!g.replaced) g.buttons.Update_All();
+    if (!g.replaced) Dlg.buttons.Update_All();
 }
 
 void Draw() {
     Dlg_Plain(BLEND_ALPHA);
     Gfx_DrawImage(g.bg, static_cast<float>(g.x), static_cast<float>(g.y), 0);
-    g.buttons.Draw_All();
+    Dlg.buttons.Draw_All();
     GUIBtn* e = Entry(g.editing);
     if (!e) return;
     Font_Select(kEntryFont);
@@ -214,7 +218,6 @@ void PlayerDialog_Load() {
     g.bg = Gfx_LoadImage(Asset_Path(".\\images\\mainmenu\\dlg_players\\dlg_players_bg.png"));
     g.x = ScreenCenterX - Gfx_ImageWidth(g.bg) / 2;
     g.y = ScreenCenterY - Gfx_ImageHeight(g.bg) / 2 + kOffsetY;
-    Build();
     Later.open_players = PlayerDialog_Open;
     Later.players_restore = Restore;
 }
@@ -224,7 +227,7 @@ void PlayerDialog_Open() {
 }
 
 GUIBtn* PlayerDialog_Button(int id) {
-    return g.buttons.Find(id);
+    return Dlg.buttons.Find(id);
 }
 
 int PlayerDialog_Editing() {

@@ -78,12 +78,12 @@ TEST_F(OptionsWindowTest, SliderMovesTheVolumeAndStoresIt) {
         EXPECT_FLOAT_EQ(c.volume(), c.expected);
         EXPECT_FLOAT_EQ(Config_Real(Config_GetValue(Config_Text(), c.key)), c.expected);
     }
-    const GUIBtn* fx = OptionsDialog_Button(OPT_SLIDER_FX);
-    Drag(fx, 100); // from the left end: about half way
+    Drag(OptionsDialog_Button(OPT_SLIDER_FX), 100); // from the left end: about half way
     EXPECT_NEAR(Player_FxVolume(), 100.0f / 201.0f, 0.06f);
     Modal_Reset();
     OptionsDialog_Open(); // the knob stands where the stored volume puts it
     h.Run(1);
+    const GUIBtn* fx = OptionsDialog_Button(OPT_SLIDER_FX);
     EXPECT_EQ(fx->x - fx->slider_x_min, static_cast<int>(201 * Player_FxVolume()));
 }
 
@@ -106,13 +106,12 @@ TEST_F(OptionsWindowTest, HintsSwitchMarksEveryHintAndBack) {
 }
 
 TEST_F(OptionsWindowTest, FullScreenButtonSwitchesTheWindowAndTheCheckBoxFollows) {
-    GUIBtn* check = OptionsDialog_Button(OPT_CHECK_FULLSCREEN);
     int before = WindowedMode;
-    EXPECT_EQ((check->states & BTN_CHECKED) != 0, before == 0);
-    Click(check); // shows the state only
+    EXPECT_EQ((OptionsDialog_Button(OPT_CHECK_FULLSCREEN)->states & BTN_CHECKED) != 0, before == 0);
+    Click(OptionsDialog_Button(OPT_CHECK_FULLSCREEN)); // shows the state only
     EXPECT_EQ(WindowedMode, before);
     Click(OptionsDialog_Button(OPT_BTN_FULLSCREEN));
     EXPECT_EQ(WindowedMode, 1 - before);
-    EXPECT_EQ((check->states & BTN_CHECKED) != 0, WindowedMode == 0);
+    EXPECT_EQ((OptionsDialog_Button(OPT_CHECK_FULLSCREEN)->states & BTN_CHECKED) != 0, WindowedMode == 0);
     EXPECT_EQ(Config_Int(Config_GetValue(Config_Text(), "WINDOWED_MODE")), WindowedMode);
 }
