@@ -20,6 +20,8 @@ struct Later_Hooks {
     int (*match_exists)() = nullptr; // 1 when a saved match file exists (null: none)
     void (*match_load)() = nullptr;  // restores mode, score, lives and level, enters the level
     void (*match_save)() = nullptr;  // saves the running match with its level state
+    // Saves the match between levels (no level state): it resumes at the start of level.
+    void (*match_save_map)(int level) = nullptr;
 
     // Player and options dialogs.
     void (*open_players)() = nullptr;

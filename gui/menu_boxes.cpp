@@ -9,6 +9,7 @@
 #include "gui/main_menu.h"
 #include "gui/modal.h"
 #include "gui/msg_boxes.h"
+#include "gui/name_edit.h"
 #include "play/level_run.h"
 #include "play/level_state.h"
 #include "shell/app_state.h"
@@ -17,16 +18,16 @@
 #include "shell/players.h"
 #include "shell/screen.h"
 #include "shell/texts.h"
-#include "shell/utf8.h"
 
 namespace {
 enum { kYes = 0, kNo, kRetry, kMenu, kContinue, kNewGame, kTrade, kRisk, kReady, kOk };
 constexpr int kRowX1 = 39, kRowX2 = 205, kRowY = 187;
 constexpr int kSingleX = 121, kSingleY = 170;
-constexpr size_t kNameMaxBytes = 20; // longest name the welcome box takes
+constexpr int kNameFont = 5, kNameY = 155; // the welcome box's name entry field
 
 struct Menu_Boxes {
     std::string name; // the welcome box's name entry
+    Name_Edit edit;
 };
 Menu_Boxes g;
 
@@ -97,30 +98,24 @@ void Welcome_Continue(GUIBtn*) {
     Dlg_NewRun(1);
     Screen_Set(1);
 }
+void Welcome_Enter() {
+    Welcome_Continue(nullptr);
+}
 void Welcome_Setup() {
     Paused = 1;
     g.name.clear();
+    NameEdit_Start(g.edit, g.name);
     Dlg_Begin(DLG2);
     Dlg.focus_keys = FOCUS_UP_DOWN; // the name field reads what it types
     Dlg.title_font = Font_Fit(TxtTitles[5], 8, Dlg_W(DLG2) - 110, 40);
     Dlg_Button(kContinue, kSingleX, kSingleY, Welcome_Continue, 6);
 }
-// Typed characters edit the name; Enter accepts it.
+// The name editor takes the keys; Enter on a typed name accepts it.
 void Welcome_Update() {
-    for (int c = Char_Get(); c != 0; c = Char_Get()) {
-        if (c == VK_BACK) {
-            while (!g.name.empty() && (static_cast<unsigned char>(g.name.back()) & 0xC0) == 0x80)
-                g.name.pop_back();
-            if (!g.name.empty()) g.name.pop_back();
-        } else if (c == VK_RETURN) {
-            return Welcome_Continue(nullptr);
-        } else if (c >= 32 && c != 127) {
-            std::string ch;
-            Utf8_Append(ch, static_cast<uint32_t>(c));
-            if (g.name.size() + ch.size() <= kNameMaxBytes) g.name += ch;
-        }
-    }
-    if (Key_Hit(VK_RETURN)) return Welcome_Continue(nullptr);
+    Name_Edit_Calls calls;
+    calls.on_enter = Welcome_Enter;
+    NameEdit_Frame(g.edit, g.name, calls);
+    if (!Modal_Active()) return;
     Dlg.buttons.Update_All();
 }
 void Welcome_Draw() {
@@ -128,8 +123,11 @@ void Welcome_Draw() {
     int w = Dlg_W(DLG2);
     Dlg_Centred(Dlg.title_font, TxtTitles[5], w / 2, 80);
     Dlg_Centred(6, TxtMessages[5], w / 2, 116);
-    bool caret = (FrameCounter / 30) % 2 == 0;
-    Dlg_Centred(5, g.name + (caret ? "_" : " "), w / 2, 155);
+    Dlg_Centred(kNameFont, g.name, w / 2, kNameY);
+    Font_Select(kNameFont);
+    int x = Dlg.x + w / 2 - Gfx_TextWidth(g.name) / 2;
+    int y = Dlg.y + kNameY - Gfx_TextHeight() / 2;
+    NameEdit_DrawCursor(g.edit, g.name, kNameFont, x, y);
     Dlg.buttons.Draw_All();
 }
 

@@ -80,7 +80,7 @@ void Modal_Draw() {
 
 // Key presses and typed characters go, but keys still held stay held: Ctrl+Esc and Ctrl+I
 // must work while a dialog is open, and a held modifier sends no new key-down message.
-void Input_Swallow() {
+void Keys_FlushPresses() {
     bool held[256] = {};
     for (int code = 1; code < 256; ++code)
         held[code] = Key_Down(code) != 0;
@@ -90,6 +90,10 @@ void Input_Swallow() {
             Input_OnKeyDown(code);
             Key_Hit(code);
         }
+}
+
+void Input_Swallow() {
+    Keys_FlushPresses();
     for (int button = 1; button <= 3; ++button)
         Mouse_Hit(button);
     MoveAccum = 0;

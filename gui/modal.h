@@ -20,6 +20,8 @@ void Modal_Draw();
 // Discards this frame's input: key presses and typed characters (held keys stay held),
 // mouse press counters, the pointer's movement sum and its left press and release.
 void Input_Swallow();
+// Drops key presses and typed characters; keys still held stay held (so Ctrl+Esc still works).
+void Keys_FlushPresses();
 // 1 while a dialog is open.
 int Modal_Active();
 // Empty slot (start, tests).

@@ -10,8 +10,10 @@
 #include "engine/headless_platform.h"
 #include "engine/script.h"
 #include "play/autoplay.h"
+#include "play/autoplay_game.h"
 #include "play/level_check.h"
 #include "play/match_file.h"
+#include "play/level_check_platform.h"
 #include "shell/app_state.h"
 #include "shell/graphics_start.h"
 #include "shell/log.h"
@@ -40,7 +42,10 @@ void Write_Screenshot() {
 
 void After_Frame() {
     if (g_terminate) QuitRequested = 1;
-    Autoplay_AfterFrame();
+    if (AutoGame_Active())
+        AutoGame_AfterFrame();
+    else
+        Autoplay_AfterFrame();
     if (!g_shot.file.empty() && !g_shot.written && g_shot.frame == FrameCounter) Write_Screenshot();
 }
 
@@ -55,6 +60,10 @@ bool Load_Script(const std::string& file, std::vector<Script_Event>& out) {
 
 std::unique_ptr<Platform> Make_Platform(const App_Options& o, Platform_Factory sdl_factory) {
     if (!o.headless && sdl_factory) return sdl_factory();
+    // A whole game played headless with nothing to look at: the frames are not drawn, so the
+    // run takes as long as its simulation.
+    if (o.autoplay && o.level <= 0 && o.screenshot.empty() && o.script.empty())
+        return LevelCheck_CreatePlatform(o.frame_ms);
     Headless_Config hc;
     hc.frame_ms = o.frame_ms;
     if (!o.script.empty() && !Load_Script(o.script, hc.script))
@@ -81,8 +90,6 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
         return 2;
     }
     if (o.check_levels) return LevelCheck_Main(o);
-    // The built-in player plays from a level, the first one unless --level names another.
-    if (o.autoplay && o.level == 0) o.level = 1;
     std::unique_ptr<Platform> platform = Make_Platform(o, sdl_factory);
     if (!platform) {
         std::fprintf(stderr, "%s\n", kScreenFailedText);
@@ -108,7 +115,11 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
         ac.seed = o.seed;
         ac.input = o.autoplay_input;
         ac.profile = o.profile;
-        Autoplay_Start(ac);
+        // With --level it plays that level on; without, the whole game from the main menu.
+        if (o.level > 0)
+            Autoplay_Start(ac);
+        else
+            AutoGame_Start(ac);
     }
     g_shot.file = o.screenshot;
     g_shot.frame = o.screenshot_frame;
@@ -117,6 +128,7 @@ int App_Main(int argc, char** argv, Platform_Factory sdl_factory, Bench_Runner b
     // However the run ends (window closed, Ctrl+Esc, the frame limit, SIGTERM), a level being
     // played is saved as the in-game menu's "main menu" saves it.
     Match_SaveOnQuit();
+    AutoGame_Finish();
     if (!g_shot.file.empty() && !g_shot.written) Write_Screenshot();
     App_Shutdown();
     Platform_Set(nullptr);

@@ -14,7 +14,10 @@
 #include "gui/dialog.h"
 #include "gui/high_scores.h"
 #include "gui/main_menu.h"
-#include "gui/map_standin.h"
+#include "gui/map.h"
+#include "gui/credits_dialog.h"
+#include "gui/options_dialog.h"
+#include "gui/player_dialog.h"
 #include "gui/msg_boxes.h"
 #include "gui/picture_dialogs.h"
 #include "play/fx_calls.h"
@@ -103,6 +106,10 @@ void Images_LoadAll() {
     PictureDialogs_Load();
     MainMenu_Load();
     HS_LoadImages();
+    PlayerDialog_Load();
+    CreditsDialog_Load();
+    OptionsDialog_Load();
+    Map_Load();
 }
 
 void Store_Window_Mode(int windowed) { Config_SetValue("WINDOWED_MODE", std::to_string(windowed)); }
@@ -162,7 +169,7 @@ bool App_Boot(const App_Options& o) {
     Music_Play(0);
     // 16. The screens; the main menu is entered (or, from the command line, a match at a level).
     MainMenu_Register();
-    Map_StandIn_Register();
+    Map_Register();
     InGame_Register();
     Shooting_InstallHooks();
     if (o.level > 0)

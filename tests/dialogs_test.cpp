@@ -6,6 +6,7 @@
 #include "engine/input.h"
 #include "gui/dialog.h"
 #include "gui/later_hooks.h"
+#include "gui/map.h"
 #include "gui/modal.h"
 #include "gui/msg_boxes.h"
 #include "gui/picture_dialogs.h"
@@ -98,15 +99,15 @@ TEST_F(DialogsTest, EveryBoxAnswersItsKeys) {
              EXPECT_EQ(Modal_Active(), 0);
          }},
         {"ready/a letter", Dlg_OpenReady, 'A', [] { EXPECT_EQ(Modal_Active(), 0); }},
-        {"level complete/space on to the next level",
+        {"level complete/space on to the map, the next level selected",
          [] {
              Winning = 1;
              Dlg_OpenLevelComplete();
          },
          VK_SPACE,
          [] {
-             EXPECT_EQ(LevelCrt, 2);
-             EXPECT_EQ(ScreenState, 1);
+             EXPECT_EQ(ScreenState, 2);
+             EXPECT_EQ(Map_Selected(), 1);
              EXPECT_EQ(Players.level_state[CurrentPlayer * kPlayerLevels] & kLevelDone, kLevelDone);
          }},
         {"last life/any key to the high scores", Dlg_OpenLastLife, VK_RETURN,
@@ -122,7 +123,7 @@ TEST_F(DialogsTest, EveryBoxAnswersItsKeys) {
         {"reset scores/enter", Dlg_OpenResetScores, VK_RETURN, [] { EXPECT_EQ(g_calls.hs_reset, 1); }},
         {"continue/escape starts anew", Dlg_OpenContinue, VK_ESCAPE,
          [] {
-             EXPECT_EQ(ScreenState, 1);
+             EXPECT_EQ(ScreenState, 2);
              EXPECT_EQ(LevelCrt, 1);
              EXPECT_EQ(g_calls.match_load, 0);
          }},

@@ -404,11 +404,12 @@ TEST(LevelCompleteTest, CompletedLevelOpensWhatItRevealsAndGoesToTheMap) {
 }
 
 TEST(InGameTest, LevelPlaysAfterTheReadyBoxAndTheWinKeyLeadsToTheNextLevel) {
-    // Space closes the ready box; Ctrl+N+W wins; Enter continues on the stand-in dialog.
+    // Space closes the ready box; Ctrl+N+W wins; Enter continues on the level-complete dialog,
+    // and Enter on the map starts the level it selected.
     const std::string script =
         "5 key 32\n"
         "300 key_down 162\n300 key_down 78\n301 key 87\n303 key_up 78\n303 key_up 162\n"
-        "320 key 13\n";
+        "320 key 13\n340 key 13\n";
     Harness h(11, script);
     h.StartLevel(1);
     InGame_Steps = InGame_Steps_Table();
