@@ -162,6 +162,7 @@ void Gen_JewelButton(cairo_t* cr, double w, double h, double r, const std::strin
         cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.03);
         cairo_set_source(cr, g);
         cairo_fill(cr);
+        cairo_pattern_destroy(g);
     }
     if (hovered) { // light welling up from the bottom of the jewel
         cairo_save(cr);
