@@ -140,14 +140,18 @@ TEST_F(MapRouteTest, AfterAWinTheRouteWalksOn) {
         Win(c.won);
         EXPECT_EQ(ScreenState, 2);
         EXPECT_EQ(Map_Reason(), 1);
-        if (!c.victory) EXPECT_EQ(Map_Selected(), c.selected);
+        if (!c.victory) {
+            EXPECT_EQ(Map_Selected(), c.selected);
+        }
         EXPECT_EQ(Map_ArrowsShown(), c.arrows);
         EXPECT_EQ(Routes(kCross), c.routes_after);
         EXPECT_EQ(Players.treasure_bits[CurrentPlayer], c.owned_after);
         EXPECT_EQ(Modal_Active(), c.modal);
         EXPECT_EQ(Map_VictoryCount() - victories, c.victory);
         for (int i = 0; i < Catalogue.count; ++i) // only "start" goes on after a win
-            if (i != Map_Selected()) EXPECT_TRUE(Disabled(Map_Node(i))) << "node " << i;
+            if (i != Map_Selected()) {
+                EXPECT_TRUE(Disabled(Map_Node(i))) << "node " << i;
+            }
         EXPECT_EQ(Disabled(Map_Button(MAP_BTN_START)), c.arrows > 0 || c.victory);
     }
 }
