@@ -110,6 +110,10 @@ int Pad_Connected() {
 int Pad_ButtonByName(const char* name) {
     return By_Name(name, kButtonNames, PAD_BUTTONS);
 }
+
+const char* Pad_ButtonName(int button) {
+    return button >= 0 && button < PAD_BUTTONS ? kButtonNames[button] : "";
+}
 int Pad_AxisByName(const char* name) {
     return By_Name(name, kAxisNames, PAD_AXES);
 }

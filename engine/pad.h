@@ -38,6 +38,8 @@ int Pad_Connected(); // controllers connected now
 
 // Names as the scripted input spells them ("a", "dpleft", "leftx", ...); -1 when unknown.
 int Pad_ButtonByName(const char* name);
+// The scripted name of a button ("" when out of range).
+const char* Pad_ButtonName(int button);
 int Pad_AxisByName(const char* name);
 
 // Event entry points used by the platform back ends and scripted input.

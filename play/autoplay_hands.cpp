@@ -22,7 +22,7 @@ struct Hands_Module {
     bool aiming = false;
     float target = 0;                  // degrees
     bool fire = false;                 // a shot waits until the gun is on target
-    int hammer_id = -1; // a hammer blow waits for the gun to point at this pearl
+    int hammer_id = -1;                // a hammer blow waits for the gun to point at this pearl
     int held_turn = 0, held_shift = 0; // keys held for turning
     int tap_key = 0, tap_pad = -1;     // pressed after the last frame, let go after this one
 };
@@ -44,22 +44,7 @@ void Send_Key(int code, bool down) {
 }
 
 void Send_Pad(int button, bool down) {
-    static const char* const kNames[PAD_BUTTONS] = {"a",
-                                                    "b",
-                                                    "x",
-                                                    "y",
-                                                    "back",
-                                                    "guide",
-                                                    "start",
-                                                    "leftstick",
-                                                    "rightstick",
-                                                    "leftshoulder",
-                                                    "rightshoulder",
-                                                    "dpup",
-                                                    "dpdown",
-                                                    "dpleft",
-                                                    "dpright"};
-    if (g.record) g.record(std::string("pad_button ") + kNames[button] + (down ? " down" : " up"));
+    if (g.record) g.record(std::string("pad_button ") + Pad_ButtonName(button) + (down ? " down" : " up"));
     Pad_OnButton(button, down);
 }
 
