@@ -15,6 +15,8 @@
 
 namespace {
 constexpr int kRecordMax = 1 << 16; // no record of any version is this big
+// Far past a full board's level state; stops a link to an endless device.
+constexpr size_t kLevelDataReadLimit = size_t(64) << 20;
 
 int Id_Of(const Piece* pc) {
     return pc ? pc->id : -1;
@@ -97,13 +99,6 @@ void Read_Records(const uint8_t* data, int count, int offset, int recsize, size_
     }
 }
 
-bool Read_File(const std::string& file, std::vector<uint8_t>& out) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
-
 // The stamp a level-state file carries (bytes 60..63 of its header), 0 when unreadable.
 int Stamp_Of(const std::string& file) {
     uint8_t head[LD_HEADER_SIZE];
@@ -125,7 +120,7 @@ bool Belongs_To_Match(int slot, const std::string& file) {
 // Reads and decodes file; found is false when there is no such file.
 bool Decode_File(const std::string& file, LD_File& out, bool& found) {
     std::vector<uint8_t> bytes;
-    found = Read_File(file, bytes);
+    found = Paths_ReadFile(file, bytes, kLevelDataReadLimit);
     return found && LevelData_Decode(bytes.data(), bytes.size(), out);
 }
 } // namespace

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <vector>
 #include "chain/piece.h"
@@ -24,6 +23,7 @@ namespace {
 constexpr int kMaxLives = 99;
 constexpr int kMaxTimerMs = 600000; // no modifier runs for ten minutes
 constexpr int kMaxCount = 100000;
+constexpr size_t kMatchReadLimit = 1 << 16; // far past any match file; stops a link to an endless device
 
 const Rec_Field<Match_File> kMatchFields[] = {
     Field_I(0, &Match_File::size),
@@ -62,13 +62,6 @@ void Clamp_Field(int& v, int lo, int hi, const char* name) {
 
 bool Level_Ok(int level) {
     return level >= 1 && (LevelsCount <= 0 || level <= LevelsCount);
-}
-
-bool Read_All(const std::string& file, std::vector<uint8_t>& out) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
 }
 
 // A save that can't be used is kept beside the others for inspection, out of the game's way.
@@ -223,7 +216,7 @@ bool Match_Save(int level, int running) {
 bool Match_Load() {
     std::string file = Match_FileName(Slot());
     std::vector<uint8_t> bytes;
-    if (!Read_All(file, bytes)) {
+    if (!Paths_ReadFile(file, bytes, kMatchReadLimit)) {
         Log_Line("Match_Load(): cant open match file!");
         return false;
     }

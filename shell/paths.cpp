@@ -1,5 +1,6 @@
 // The save folder, the content folder and atomic file replacement.
 #include "shell/paths.h"
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -57,7 +58,9 @@ std::string Exe_Dir() {
 }
 
 // A content folder holds the generated data and images folders.
-bool Is_Content_Dir(const std::string& dir) { return Is_Dir(dir + "/data") && Is_Dir(dir + "/images"); }
+bool Is_Content_Dir(const std::string& dir) {
+    return Is_Dir(dir + "/data") && Is_Dir(dir + "/images");
+}
 
 std::string Default_Save_Dir() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -65,7 +68,7 @@ std::string Default_Save_Dir() {
     const char* home = std::getenv("HOME");
     return std::string(home && *home ? home : ".") + "/.local/share/orbivale";
 }
-}  // namespace
+} // namespace
 
 const std::string& Paths_SaveDir() {
     PathsModule& m = P();
@@ -78,7 +81,9 @@ const std::string& Paths_SaveDir() {
     return m.save_dir;
 }
 
-void Paths_SetSaveDir(const std::string& dir) { P().save_dir = dir; }
+void Paths_SetSaveDir(const std::string& dir) {
+    P().save_dir = dir;
+}
 std::vector<std::string> Paths_ContentCandidates() {
     std::vector<std::string> out;
     std::string exe = Exe_Dir();
@@ -103,7 +108,9 @@ const std::string& Paths_ContentDir() {
     }
     return m.content_dir;
 }
-void Paths_SetContentDir(const std::string& dir) { P().content_dir = dir; }
+void Paths_SetContentDir(const std::string& dir) {
+    P().content_dir = dir;
+}
 
 std::string Paths_ContentFile(const std::string& name) {
     // ".\images\x.png" -> <content>/images/x.png. Both separators map to '/'; letter case is
@@ -135,11 +142,32 @@ void Sync_Folder(const std::string& file) {
     fsync(fd);
     close(fd);
 }
-}  // namespace
+} // namespace
 
-void Paths_SetWriteFn(Paths_WriteFn fn) { P().write_fn = fn ? fn : System_Write; }
-void Paths_SetFailureFn(Paths_FailureFn fn) { P().failure_fn = fn; }
-int Paths_WriteFailures() { return P().failures; }
+void Paths_SetWriteFn(Paths_WriteFn fn) {
+    P().write_fn = fn ? fn : System_Write;
+}
+void Paths_SetFailureFn(Paths_FailureFn fn) {
+    P().failure_fn = fn;
+}
+int Paths_WriteFailures() {
+    return P().failures;
+}
+
+bool Paths_ReadFile(const std::string& file, std::vector<uint8_t>& out, size_t limit) {
+    out.clear();
+    FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f) return false;
+    uint8_t buf[65536];
+    while (out.size() < limit) {
+        size_t n = std::fread(buf, 1, std::min(sizeof buf, limit - out.size()), f);
+        if (n == 0) break;
+        out.insert(out.end(), buf, buf + n);
+    }
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
 
 bool Paths_WriteAtomic(const std::string& file, const void* bytes, size_t size) {
     std::string tmp = file + ".tmp";

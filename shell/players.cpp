@@ -3,7 +3,6 @@
 #include "shell/players.h"
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <vector>
@@ -51,17 +50,6 @@ void Encode(const uint8_t* table, size_t bytes, uint8_t* out) {
         for (int b = 0; b < 4; ++b)
             out[i + b] = static_cast<uint8_t>(v >> (8 * b));
     }
-}
-
-// Reads up to limit bytes; false when the file can't be opened.
-bool Read_File(const std::string& file, std::vector<uint8_t>& out, size_t limit) {
-    FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) return false;
-    out.resize(limit);
-    size_t n = std::fread(out.data(), 1, limit, f);
-    out.resize(n);
-    std::fclose(f);
-    return true;
 }
 
 bool Write_Image(size_t length) {
@@ -144,7 +132,7 @@ size_t Players_SectionSize(int section) {
 
 void Players_Load() {
     std::vector<uint8_t> bytes;
-    if (!Read_File(Players_File(), bytes, kPlayersFileSize + 1)) {
+    if (!Paths_ReadFile(Players_File(), bytes, kPlayersFileSize + 1)) {
         Create_Defaults();
         return;
     }

@@ -1,6 +1,5 @@
 // The content catalogue (first registration of a name wins) and read-only streams over it.
 #include "shell/resource.h"
-#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 #include "shell/app_state.h"
@@ -8,32 +7,23 @@
 
 namespace {
 struct ResourceModule {
-    std::vector<Resource_Entry> entries;            // registration order
-    std::unordered_map<std::string, size_t> index;  // name -> first entry with it
+    std::vector<Resource_Entry> entries;           // registration order
+    std::unordered_map<std::string, size_t> index; // name -> first entry with it
 };
 ResourceModule& R() {
     static ResourceModule m;
     return m;
 }
 
-bool Read_File(const std::string& file, std::vector<uint8_t>& out) {
-    FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) return false;
-    out.clear();
-    uint8_t buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
-}
+constexpr size_t kContentFileLimit = size_t(1) << 30; // no content file comes near this
+
 bool Read_Owned(const std::string& file, Resource_Stream& out) {
-    if (!Read_File(file, out.owned)) return false;
+    if (!Paths_ReadFile(file, out.owned, kContentFileLimit)) return false;
     out.data = out.owned.data();
     out.size = out.owned.size();
     return true;
 }
-}  // namespace
+} // namespace
 
 void Resource_Register(const std::string& name, const uint8_t* bytes, size_t size) {
     ResourceModule& m = R();
@@ -53,7 +43,9 @@ void Resource_Clear() {
     R().index.clear();
 }
 
-size_t Resource_Count() { return R().entries.size(); }
+size_t Resource_Count() {
+    return R().entries.size();
+}
 
 size_t Resource_Stream::Read(void* out, size_t n) {
     size_t left = pos < size ? size - pos : 0;
@@ -82,4 +74,6 @@ bool Stream_Open(const std::string& path, Resource_Stream& out, bool write) {
     return Read_Owned(file, out);
 }
 
-std::string Asset_Path(const std::string& name) { return AssetPrefix + name; }
+std::string Asset_Path(const std::string& name) {
+    return AssetPrefix + name;
+}

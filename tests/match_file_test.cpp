@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <unistd.h>
 #include <string>
 #include <vector>
 #include "gui/later_hooks.h"
@@ -276,4 +277,27 @@ TEST(MatchFile, LeavingTheGameInTheMiddleOfALevelSavesIt) {
     EXPECT_EQ(m.Lives, lives - 1);
     EXPECT_EQ(Lives, lives);
     Losing = 0;
+}
+
+// A save replaced by a link to an endless device is read only up to a bound: loading ends,
+// the match file is set aside as damaged, and the game plays on.
+TEST(MatchFile, SavesLinkedToAnEndlessDeviceAreReadToABound) {
+    Harness h(3);
+    Scene_Build(h);
+    ASSERT_TRUE(Match_Save(LevelCrt, 1));
+    for (const std::string& file : {LevelData_FileName(0), Match_FileName(0)}) {
+        SCOPED_TRACE(file);
+        std::remove(file.c_str());
+        ASSERT_EQ(symlink("/dev/zero", file.c_str()), 0);
+        std::remove(LevelData_OldName(0).c_str());
+        Forget_Level();
+        ASSERT_TRUE(Later.match_load);
+        Later.match_load();
+        Modal_Reset();
+        Paused = 0;
+        Screen_Set(1);
+        h.Run(20);
+        EXPECT_EQ(ScreenState, 1);
+    }
+    EXPECT_TRUE(Exists(Match_FileName(0) + ".bad"));
 }
