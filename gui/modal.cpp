@@ -32,6 +32,10 @@ void Open_Now(const Modal_Request& r) {
     Keys_Flush();
     Mouse_Flush();
     LeftHit = LeftReleased = 0;
+    // The focus ring starts afresh; only a set-up that builds the shared button list
+    // (Dlg_Begin) turns its keys on, so a dialog drawn otherwise never walks a closed box's.
+    GUI_Focus_Set(Dlg.buttons, nullptr);
+    Dlg.focus_keys = 0;
     if (r.setup) r.setup();
 }
 
