@@ -8,7 +8,7 @@ PACKAGES=(
   libogg-dev libvorbis-dev libopenal-dev libcairo2-dev libebur128-dev sox
   googletest libgtest-dev
   fonts-cardo fonts-klaudia-berenika
-  xvfb xauth ccache
+  xvfb xauth ccache libgl1-mesa-dri
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
